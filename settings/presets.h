@@ -1,0 +1,23 @@
+// The six built-in looks, lists 0-5, shown as "Default1" to "Default6". The first is the factory setting.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "settings/scene_settings.h"
+
+extern const std::array<SceneLook, BuiltInLookCount> BuiltInLooks;
+
+// The switch settings that Preset restores when it is not asked to keep them: a switch every minute among
+// the six built-in looks.
+constexpr int32_t ResetPeriod = 60;
+constexpr int32_t ResetAutoList = [] {
+    int32_t bits = 0;
+    for (uint32_t list = 0; list < BuiltInLookCount; ++list)
+        bits |= ListBits[list];
+    return bits;
+}();
+
+// Applies built-in look listIndex (0-5) to SceneSettings; any other index applies no look. Unless keepSwitch
+// is set, Period and AutoList are reset first. Nothing else changes.
+void Preset(uint32_t listIndex, bool keepSwitch);

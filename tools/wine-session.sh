@@ -1,0 +1,38 @@
+# Sourced by the scripts that run Windows programs: a throwaway Wine prefix and an Xvfb display for this
+# run only, both removed again when the calling script exits.
+#   wine_session_start   creates the prefix, starts the display and warms Wine up
+#   wine_session_stop    stops Wine and the display and removes the prefix (also run on exit)
+
+wine_session_start() {
+  WINE_SESSION_DIR=$(mktemp -d /tmp/plumora-wine.XXXXXX)
+  export WINEPREFIX="$WINE_SESSION_DIR/prefix"
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  trap wine_session_stop EXIT
+
+  # Xvfb picks a free display and writes its number to the descriptor we give it.
+  exec {display_fd}<> <(:)
+  Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  WINE_SESSION_XVFB=$!
+  local number=""
+  read -r -t 20 -u "$display_fd" number || true
+  exec {display_fd}>&-
+  if [ -z "$number" ]; then echo "Xvfb did not start" >&2; return 1; fi
+  export DISPLAY=":$number"
+
+  # The wine server and its background services must not inherit a pipe, or whoever reads that pipe (CTest)
+  # waits forever: start them here, persistent and with /dev/null, before any test runs.
+  mkdir -p "$WINEPREFIX"
+  wineserver -p </dev/null >/dev/null 2>&1
+  timeout 120 wineboot -i </dev/null >/dev/null 2>&1
+  timeout 30 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+    </dev/null >/dev/null 2>&1
+  timeout 60 wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+}
+
+wine_session_stop() {
+  [ -n "${WINEPREFIX:-}" ] && wineserver -k </dev/null >/dev/null 2>&1 || true
+  [ -n "${WINE_SESSION_XVFB:-}" ] && kill "$WINE_SESSION_XVFB" 2>/dev/null || true
+  [ -n "${WINE_SESSION_DIR:-}" ] && rm -rf "$WINE_SESSION_DIR"
+  WINE_SESSION_XVFB="" WINE_SESSION_DIR=""
+}
