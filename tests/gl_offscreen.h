@@ -1,0 +1,44 @@
+// Test helper: a real Mesa OpenGL context that draws into memory (colour, 24-bit depth, 8-bit stencil),
+// made current for the lifetime of the object.
+#pragma once
+
+#include <GL/gl.h>
+
+#include <cstdint>
+#include <vector>
+
+class OffscreenGL {
+public:
+    OffscreenGL(int width, int height);
+    ~OffscreenGL();
+    OffscreenGL(const OffscreenGL&) = delete;
+    OffscreenGL& operator=(const OffscreenGL&) = delete;
+
+    bool ok() const { return context_ != nullptr; }
+
+private:
+    void* context_ = nullptr;
+    std::vector<uint8_t> pixels_;
+};
+
+// Runs draw in OpenGL's feedback mode and returns the vertices it emitted, as (x, y) window coordinates of
+// every GL_POLYGON_TOKEN, GL_LINE_TOKEN, GL_LINE_RESET_TOKEN and GL_POINT_TOKEN vertex, in order.
+struct FeedbackVertex {
+    GLfloat token;
+    GLfloat x;
+    GLfloat y;
+};
+template <class Draw>
+std::vector<FeedbackVertex> CaptureFeedback(Draw draw);
+
+std::vector<FeedbackVertex> ParseFeedback(const std::vector<GLfloat>& buffer, GLint count);
+
+template <class Draw>
+std::vector<FeedbackVertex> CaptureFeedback(Draw draw) {
+    std::vector<GLfloat> buffer(1 << 20);
+    glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_2D, buffer.data());
+    glRenderMode(GL_FEEDBACK);
+    draw();
+    const GLint count = glRenderMode(GL_RENDER);
+    return ParseFeedback(buffer, count);
+}
