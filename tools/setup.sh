@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config clang-format
   g++-mingw-w64-x86-64-posix
-  wine wine64
+  wine wine64 fonts-wine fonts-liberation libgl1-mesa-dri
   xvfb xdotool x11-utils imagemagick
   libgl1-mesa-dev libglu1-mesa-dev libosmesa6-dev
   googletest libbenchmark-dev

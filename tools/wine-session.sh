@@ -25,7 +25,11 @@ wine_session_start() {
   mkdir -p "$WINEPREFIX"
   wineserver -p </dev/null >/dev/null 2>&1
   timeout 120 wineboot -i </dev/null >/dev/null 2>&1
+  # A crashing program must end, not wait in a crash dialog. The display has no window manager, so Wine
+  # draws the window frames (caption, close button) itself.
   timeout 30 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+    </dev/null >/dev/null 2>&1
+  timeout 30 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f \
     </dev/null >/dev/null 2>&1
   timeout 60 wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 }

@@ -1,0 +1,5 @@
+// Moves values between the settings and the controls of the Configuration page on show, then applies the
+// enabling rules and re-arms (or, with Period 0, kills) the auto-switch timer.
+#pragma once
+
+void SyncControls(bool toSettings);

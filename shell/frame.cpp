@@ -1,0 +1,16 @@
+#include "shell/frame.h"
+
+#include "render/view.h"
+
+GLbitfield FrameClearBits(const SceneLook& look) {
+    if (!look.Stack || look.RenderingMode == 0)
+        return GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT;
+    if (look.DepthTest || look.Stencil) return GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT;
+    return 0;
+}
+
+void DrawFrame() {
+    SetupView();
+    const GLbitfield clear = FrameClearBits(SceneSettings);
+    if (clear != 0) glClear(clear);
+}

@@ -1,0 +1,49 @@
+#include "shell/gl_setup.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <cstring>
+
+#include "render/recursion.h"
+
+bool ExtensionListHas(const char* extensions, const char* name) {
+    if (extensions == nullptr || name == nullptr) return false;
+    const size_t length = strlen(name);
+    for (const char* word = extensions; *word != '\0';) {
+        const size_t wordLength = strcspn(word, " ");
+        if (wordLength == length && strncmp(word, name, length) == 0) return true;
+        word += wordLength;
+        if (*word == ' ') ++word;
+    }
+    return false;
+}
+
+bool HasExtension(const char* name) {
+    return ExtensionListHas(reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS)), name);
+}
+
+bool VendorCopiesFrontBuffer(const char* vendor, bool fullScreen) {
+    if (vendor != nullptr && (strcmp(vendor, "Intel") == 0 || strcmp(vendor, "Microsoft Corporation") == 0))
+        return false;
+    return fullScreen;
+}
+
+void SetFixedGLState(bool copyFrontBuffer) {
+    glDepthFunc(GL_LEQUAL);
+    glStencilOp(GL_REPLACE, GL_REPLACE, GL_REPLACE);
+    glStencilFunc(GL_EQUAL, 1, 1);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
+    glReadBuffer(copyFrontBuffer ? GL_FRONT : GL_BACK);
+    glClearColor(0, 0, 0, 1);
+}
+
+void ResizeScene(int width, int height) {
+    if (height == 0) height = 1;
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(60, static_cast<double>(width) / height, 100, 3 * SceneDepth);
+    glClear(GL_COLOR_BUFFER_BIT);
+}

@@ -1,0 +1,21 @@
+// The OpenGL side of the render window that needs no Windows: the extension and vendor checks, the fixed
+// state of a new context, and the projection for a window size.
+#pragma once
+
+// Whether name is one whole blank-separated word of extensions.
+bool ExtensionListHas(const char* extensions, const char* name);
+
+// Whether the current context's extension string (GL_EXTENSIONS) names the extension.
+bool HasExtension(const char* name);
+
+// Whether every shown frame is copied back into the back buffer: in full screen, unless the vendor string is
+// exactly "Intel" or "Microsoft Corporation", whose drivers are known not to need (or to mishandle) it.
+bool VendorCopiesFrontBuffer(const char* vendor, bool fullScreen);
+
+// The state a new context keeps for its whole life: depth and stencil functions, hints, the read buffer
+// and the clear colour. Nothing is enabled; the renderers switch what they need per frame.
+void SetFixedGLState(bool copyFrontBuffer);
+
+// Viewport and perspective projection for a client area; a height of 0 counts as 1. Leaves the projection
+// matrix selected and wipes the colour buffer.
+void ResizeScene(int width, int height);

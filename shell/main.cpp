@@ -1,0 +1,65 @@
+// The entry point: reads the screen-saver command line, seeds the generator, loads the settings and either
+// shows the Configuration dialog or opens the full-screen render window, then runs the message loop,
+// drawing a frame whenever no message waits.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <ctime>
+
+#include "config_ui/config_dialog.h"
+#include "settings/presets.h"
+#include "settings/random.h"
+#include "settings/scene_settings.h"
+#include "shell/command_line.h"
+#include "shell/render_frame.h"
+#include "shell/render_window.h"
+#include "shell/screen.h"
+
+namespace {
+
+RunModeValue RunMode = Config;
+HWND ParentWindow = nullptr;
+
+int RunMessageLoop() {
+    MSG message{};
+    while (message.message != WM_QUIT) {
+        if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        } else {
+            RenderFrame();
+        }
+    }
+    return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    const ParsedCommandLine commandLine = ParseCommandLine(GetCommandLineA());
+    RunMode = commandLine.mode;
+    ParentWindow = commandLine.ownerIsForegroundWindow
+                       ? GetForegroundWindow()
+                       : reinterpret_cast<HWND>(static_cast<uintptr_t>(commandLine.parentWindow));
+
+    SeedRandom(static_cast<uint32_t>(time(nullptr) % 10000));
+    TimePhase = DrawRandom();
+    // Loading the stored settings arrives with the registry store; until then every run starts with the
+    // factory setting.
+    Preset(0, false);
+    InitCommonControls();
+
+    switch (RunMode) {
+        case Config:
+            if (!RunConfigDialog(ParentWindow)) return 0;
+            break;
+        case Preview:
+        case Password: return 0;
+        case Saver:
+        case Other:
+            if (!CreateRenderWindow(RenderWindowTitle, ScreenWidth, ScreenHeight, FullScreen)) return 0;
+            break;
+    }
+    return RunMessageLoop();
+}

@@ -1,0 +1,13 @@
+#include "shell/render_frame.h"
+
+#include <GL/gl.h>
+
+#include "shell/frame.h"
+#include "shell/render_window.h"
+#include "shell/screen.h"
+
+void RenderFrame() {
+    DrawFrame();
+    SwapBuffers(RenderDC);
+    if (CopyFrontBuffer) glCopyPixels(0, 0, ScreenWidth, ScreenHeight, GL_COLOR);
+}

@@ -1,0 +1,191 @@
+#include "shell/render_window.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+
+#include "resources/resource_ids.h"
+#include "settings/auto_switch.h"
+#include "settings/scene_settings.h"
+#include "shell/gl_setup.h"
+#include "shell/user_message.h"
+#include "shell/window_proc.h"
+
+HWND RenderWindow = nullptr;
+HDC RenderDC = nullptr;
+HGLRC RenderContext = nullptr;
+HINSTANCE AppInstance = nullptr;
+bool FullScreen = true;
+bool CopyFrontBuffer = false;
+
+namespace {
+
+constexpr const char* WindowClassName = "ForOpenGL";
+
+PIXELFORMATDESCRIPTOR PixelFormat{};
+
+void CreationError(const char* text) {
+    ShowUserMessage(text, "ERROR", MessageIcon::Exclamation);
+}
+void ShutdownError(const char* text) {
+    ShowUserMessage(text, "SHUTDOWN ERROR", MessageIcon::Information);
+}
+
+VOID CALLBACK AutoSwitchTimerProc(HWND, UINT, UINT_PTR, DWORD) {
+    AutoSwitch();
+}
+
+bool SwitchToFullScreen(int width, int height) {
+    DEVMODEA mode{};
+    mode.dmSize = sizeof mode;
+    mode.dmPelsWidth = static_cast<DWORD>(width);
+    mode.dmPelsHeight = static_cast<DWORD>(height);
+    mode.dmBitsPerPel = ColourBits;
+    mode.dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT;
+    return ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL;
+}
+
+bool RegisterWindowClass() {
+    WNDCLASSA windowClass{};
+    windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_OWNDC;
+    windowClass.lpfnWndProc = RenderWindowProc;
+    windowClass.hInstance = AppInstance;
+    windowClass.hIcon = LoadIconA(AppInstance, MAKEINTRESOURCEA(IDI_PLUMORA));
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = WindowClassName;
+    return RegisterClassA(&windowClass) != 0;
+}
+
+void FillPixelFormat() {
+    PixelFormat.nSize = sizeof PixelFormat;
+    PixelFormat.nVersion = 1;
+    PixelFormat.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
+    PixelFormat.iPixelType = PFD_TYPE_RGBA;
+    PixelFormat.cColorBits = ColourBits;
+    PixelFormat.cDepthBits = 24;
+    PixelFormat.cStencilBits = 8;
+    PixelFormat.iLayerType = PFD_MAIN_PLANE;
+}
+
+// Creates and activates the context; on failure tears the window down, tells the user and returns false.
+bool CreateGLContext() {
+    const auto fail = [](const char* text) {
+        DestroyRenderWindow();
+        CreationError(text);
+        return false;
+    };
+    if (PixelFormat.nSize == 0) FillPixelFormat();
+    RenderDC = GetDC(RenderWindow);
+    if (RenderDC == nullptr) return fail("Can't Create A GL Device Context.");
+    const int format = ChoosePixelFormat(RenderDC, &PixelFormat);
+    if (format == 0) return fail("Can't Find A Suitable PixelFormat.");
+    if (!SetPixelFormat(RenderDC, format, &PixelFormat)) return fail("Can't Set The PixelFormat.");
+    RenderContext = wglCreateContext(RenderDC);
+    if (RenderContext == nullptr) return fail("Can't Create A GL Rendering Context.");
+    if (!wglMakeCurrent(RenderDC, RenderContext)) return fail("Can't Activate The GL Rendering Context.");
+
+    CopyFrontBuffer =
+        VendorCopiesFrontBuffer(reinterpret_cast<const char*>(glGetString(GL_VENDOR)), FullScreen);
+
+    // Frames follow each other as fast as they can be drawn; swaps must not wait for the display.
+    if (HasExtension("WGL_EXT_swap_control")) {
+        using SwapIntervalProc = BOOL(WINAPI*)(int);
+        const PROC proc = wglGetProcAddress("wglSwapIntervalEXT");
+        if (proc != nullptr) reinterpret_cast<SwapIntervalProc>(reinterpret_cast<void*>(proc))(0);
+    }
+    return true;
+}
+
+// Everything a new context needs before its first frame.
+void InitGLState() {
+    SetFixedGLState(CopyFrontBuffer);
+}
+
+}  // namespace
+
+UINT AutoSwitchInterval(int32_t period) {
+    // A negative period counts as the huge unsigned number it is; SetTimer takes at most about 24.8 days.
+    const uint64_t ms = uint64_t{static_cast<uint32_t>(period)} * 1000;
+    return static_cast<UINT>(std::min<uint64_t>(ms, USER_TIMER_MAXIMUM));
+}
+
+void ArmAutoSwitchTimer() {
+    if (RenderWindow == nullptr) return;
+    KillTimer(RenderWindow, AutoSwitchTimer);
+    if (SceneSettings.Period != 0)
+        SetTimer(RenderWindow, AutoSwitchTimer, AutoSwitchInterval(SceneSettings.Period),
+                 AutoSwitchTimerProc);
+}
+
+bool CreateRenderWindow(const char* title, int width, int height, bool fullScreen) {
+    FullScreen = fullScreen;
+    if (FullScreen && !SwitchToFullScreen(width, height)) {
+        ShowUserMessage(
+            "The Fullscreen Mode Is Not Supported By Your Video Card.\nProgram Will Stay in Window Mode.",
+            "ERROR", MessageIcon::Stop);
+        FullScreen = false;
+    }
+
+    DWORD exStyle = WS_EX_APPWINDOW;
+    DWORD style = 0;
+    if (FullScreen) {
+        ShowCursor(FALSE);
+        style = WS_POPUP | WS_MAXIMIZE;
+    } else {
+        exStyle |= WS_EX_WINDOWEDGE;
+        style = WS_OVERLAPPEDWINDOW;
+        width = WindowModeWidth;
+        height = WindowModeHeight;
+    }
+    style |= WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+
+    AppInstance = GetModuleHandleA(nullptr);
+    if (!RegisterWindowClass()) {
+        CreationError("Failed To Register The Window Class.");
+        return false;
+    }
+
+    RECT outer = {0, 0, width, height};
+    AdjustWindowRectEx(&outer, style, FALSE, exStyle);
+    RenderWindow = CreateWindowExA(exStyle | WS_EX_TOPMOST, WindowClassName, title, style, 0, 0,
+                                   outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
+                                   AppInstance, nullptr);
+    if (RenderWindow == nullptr) {
+        CreationError("Window Creation Error.");
+        return false;
+    }
+
+    ShowWindow(RenderWindow, SW_SHOWNORMAL);
+    UpdateWindow(RenderWindow);
+    SetForegroundWindow(RenderWindow);
+    SetFocus(RenderWindow);
+    ArmAutoSwitchTimer();
+
+    if (!CreateGLContext()) return false;
+    InitGLState();
+    ResizeScene(width, height);
+    return true;
+}
+
+void DestroyRenderWindow() {
+    glClear(GL_COLOR_BUFFER_BIT);
+    if (FullScreen) {
+        ChangeDisplaySettingsA(nullptr, 0);
+        ShowCursor(TRUE);
+    }
+    if (RenderContext != nullptr) {
+        if (!wglMakeCurrent(nullptr, nullptr)) ShutdownError("Release Of DC And RC Failed.");
+        if (!wglDeleteContext(RenderContext)) ShutdownError("Release Rendering Context Failed.");
+        RenderContext = nullptr;
+    }
+    if (RenderDC != nullptr) {
+        if (!ReleaseDC(RenderWindow, RenderDC)) ShutdownError("Release Device Context Failed.");
+        RenderDC = nullptr;
+    }
+    if (RenderWindow != nullptr) {
+        if (!DestroyWindow(RenderWindow)) ShutdownError("Could Not Release hWnd.");
+        RenderWindow = nullptr;
+    }
+    if (!UnregisterClassA(WindowClassName, AppInstance)) ShutdownError("Could Not Unregister Class.");
+    AppInstance = nullptr;
+}

@@ -1,0 +1,34 @@
+// The one window the scene is drawn in, with its OpenGL context: display-mode change for full screen, the
+// window class "ForOpenGL", the window, the auto-switch timer, the pixel format and the context.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+extern HWND RenderWindow;      // null while no render window exists
+extern HDC RenderDC;           // the window's own device context
+extern HGLRC RenderContext;    // its OpenGL rendering context
+extern HINSTANCE AppInstance;  // the module, taken at every creation
+extern bool FullScreen;        // true at process start; F3 inverts it
+extern bool CopyFrontBuffer;   // every shown frame is copied back into the back buffer
+constexpr int ColourBits = 32;
+
+// Size of the window in window mode, whatever the caller asked for.
+constexpr int WindowModeWidth = 640;
+constexpr int WindowModeHeight = 480;
+
+constexpr const char* RenderWindowTitle = "Plumora 2.5";
+constexpr UINT_PTR AutoSwitchTimer = 1;
+
+// Creates the window, its context and everything drawn with it; false (after telling the user) on failure.
+bool CreateRenderWindow(const char* title, int width, int height, bool fullScreen);
+
+// Tears everything down, restoring the display mode and the cursor; every handle is null afterwards.
+void DestroyRenderWindow();
+
+// Kills timer 1 of the render window and, while Period is not 0, sets it again for a full period.
+void ArmAutoSwitchTimer();
+
+// The timer's interval in milliseconds for a Period in seconds, within what SetTimer accepts.
+UINT AutoSwitchInterval(int32_t period);

@@ -1,0 +1,76 @@
+#include "shell/window_proc.h"
+
+#include <GL/gl.h>
+
+#include "config_ui/config_dialog.h"
+#include "settings/auto_switch.h"
+#include "settings/scene_settings.h"
+#include "shell/gl_setup.h"
+#include "shell/render_frame.h"
+#include "shell/render_window.h"
+#include "shell/screen.h"
+#include "shell/user_message.h"
+
+std::array<bool, 256> KeyDown{};
+bool ShowInfo = false;
+
+namespace {
+
+void EndProgram() {
+    DestroyRenderWindow();
+    PostQuitMessage(0);
+}
+
+void OpenConfiguration() {
+    ShowCursor(TRUE);
+    OpenConfigDialog(RenderWindow);
+}
+
+}  // namespace
+
+void HandleKeyDown() {
+    bool ended = false;
+    if (FullScreen && !KeyDown[VK_F1] && !KeyDown[VK_F2] && !KeyDown[VK_F3] && !KeyDown[VK_SPACE] &&
+        !KeyDown[VK_RETURN]) {
+        EndProgram();
+        ended = true;
+    }
+    if (KeyDown[VK_F1]) {
+        KeyDown[VK_F1] = false;
+        OpenConfiguration();
+    }
+    if (KeyDown[VK_F2]) {  // left set: every auto-repeat of a held F2 toggles again
+        ShowInfo = !ShowInfo;
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    if (KeyDown[VK_F3]) {
+        KeyDown[VK_F3] = false;
+        DestroyRenderWindow();
+        if (!CreateRenderWindow(RenderWindowTitle, ScreenWidth, ScreenHeight, !FullScreen)) {
+            ShowUserMessage("Window Creation Error.", "ERROR", MessageIcon::Exclamation);
+            PostQuitMessage(0);
+        }
+    }
+    if (KeyDown[VK_SPACE]) {
+        KeyDown[VK_SPACE] = false;
+        OpenConfiguration();
+    }
+    if (KeyDown[VK_RETURN] && SceneSettings.Period != 0) AutoSwitch();
+    if (KeyDown[VK_ESCAPE] && !ended) EndProgram();
+}
+
+LRESULT CALLBACK RenderWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_MOVE:  // keeps the scene moving while the window is dragged
+            RenderFrame();
+            return 0;
+        case WM_SIZE: ResizeScene(LOWORD(lParam), HIWORD(lParam)); return 0;
+        case WM_CLOSE: EndProgram(); return 0;
+        case WM_KEYDOWN:
+            KeyDown[wParam & 0xFF] = true;
+            HandleKeyDown();
+            return 0;
+        case WM_KEYUP: KeyDown[wParam & 0xFF] = false; return 0;
+        default: return DefWindowProcA(window, message, wParam, lParam);
+    }
+}

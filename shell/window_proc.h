@@ -1,0 +1,19 @@
+// The render window's procedure and the running saver's keys.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+
+// One flag per virtual-key code: set on its key-down (auto-repeat included), cleared on its key-up.
+extern std::array<bool, 256> KeyDown;
+
+// Whether the information overlay is shown; F2 inverts it.
+extern bool ShowInfo;
+
+LRESULT CALLBACK RenderWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Acts on the keys held in KeyDown after a key-down: in full screen every key but F1, F2, F3, Space and
+// Enter ends the program; F1 and Space open the Configuration dialog, F2 toggles the overlay, F3 toggles
+// full screen and window, Enter switches to another list, Escape ends the program.
+void HandleKeyDown();

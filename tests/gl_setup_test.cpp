@@ -1,0 +1,45 @@
+#include <gtest/gtest.h>
+
+#include "shell/frame.h"
+#include "shell/gl_setup.h"
+
+namespace {
+
+TEST(ExtensionListHas, MatchesWholeWordsOnly) {
+    const char* list = "GL_ARB_multitexture WGL_EXT_swap_control_tear GL_EXT_bgra WGL_EXT_swap_control";
+    EXPECT_TRUE(ExtensionListHas(list, "WGL_EXT_swap_control"));  // the last word, no blank after it
+    EXPECT_TRUE(ExtensionListHas(list, "GL_ARB_multitexture"));
+    EXPECT_FALSE(ExtensionListHas("WGL_EXT_swap_control_tear GL_EXT_bgra", "WGL_EXT_swap_control"));
+    EXPECT_FALSE(ExtensionListHas(list, "GL_EXT"));
+    EXPECT_FALSE(ExtensionListHas("", "GL_EXT_bgra"));
+    EXPECT_FALSE(ExtensionListHas(nullptr, "GL_EXT_bgra"));
+    EXPECT_TRUE(ExtensionListHas("GL_A  GL_B ", "GL_B"));
+}
+
+TEST(VendorCopiesFrontBuffer, OnlyExactVendorNamesAreExempt) {
+    EXPECT_FALSE(VendorCopiesFrontBuffer("Intel", true));
+    EXPECT_FALSE(VendorCopiesFrontBuffer("Microsoft Corporation", true));
+    EXPECT_TRUE(VendorCopiesFrontBuffer("Intel Corp", true));
+    EXPECT_TRUE(VendorCopiesFrontBuffer("intel", true));
+    EXPECT_TRUE(VendorCopiesFrontBuffer("Mesa", true));
+    EXPECT_TRUE(VendorCopiesFrontBuffer(nullptr, true));
+    EXPECT_FALSE(VendorCopiesFrontBuffer("Mesa", false));
+}
+
+TEST(FrameClearBits, TrailsStayWhileALaserIsStacked) {
+    SceneLook look{};
+    constexpr GLbitfield All = GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT;
+    look.RenderingMode = 1;
+    EXPECT_EQ(FrameClearBits(look), All);  // Stack off
+    look.Stack = 1;
+    EXPECT_EQ(FrameClearBits(look), 0u);
+    look.DepthTest = 1;
+    EXPECT_EQ(FrameClearBits(look), GLbitfield{GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT});
+    look.DepthTest = 0;
+    look.Stencil = 1;
+    EXPECT_EQ(FrameClearBits(look), GLbitfield{GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT});
+    look.RenderingMode = 0;  // no Laser: nothing leaves trails
+    EXPECT_EQ(FrameClearBits(look), All);
+}
+
+}  // namespace

@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "settings/presets.h"
+#include "shell/gl_setup.h"
+#include "shell/render_window.h"
+#include "shell/screen.h"
+#include "shell/user_message.h"
+
+namespace {
+
+std::vector<std::string> Messages;
+
+void Collect(const char* text, const char* caption, MessageIcon) {
+    Messages.push_back(std::string(caption) + ": " + text);
+}
+
+class RenderWindowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        Messages.clear();
+        SetUserMessageObserver(Collect);
+        Preset(0, false);
+    }
+    void TearDown() override {
+        if (RenderWindow != nullptr) DestroyRenderWindow();
+        SetUserMessageObserver(nullptr);
+    }
+};
+
+void ExpectAllHandlesNull() {
+    EXPECT_EQ(RenderWindow, nullptr);
+    EXPECT_EQ(RenderDC, nullptr);
+    EXPECT_EQ(RenderContext, nullptr);
+    EXPECT_EQ(AppInstance, nullptr);
+}
+
+TEST_F(RenderWindowTest, WindowModeGivesA640By480ClientAreaWhateverWasAsked) {
+    ASSERT_TRUE(CreateRenderWindow(RenderWindowTitle, ScreenWidth, ScreenHeight, false));
+    RECT client{};
+    GetClientRect(RenderWindow, &client);
+    EXPECT_EQ(client.right - client.left, 640);
+    EXPECT_EQ(client.bottom - client.top, 480);
+    EXPECT_FALSE(CopyFrontBuffer);
+    EXPECT_NE(GetWindowLongA(RenderWindow, GWL_STYLE) & WS_CAPTION, 0);
+
+    DestroyRenderWindow();
+    ExpectAllHandlesNull();
+    EXPECT_TRUE(Messages.empty()) << Messages.front();
+}
+
+TEST_F(RenderWindowTest, FullScreenCoversTheScreenAndCopiesByTheVendorRule) {
+    ASSERT_TRUE(CreateRenderWindow(RenderWindowTitle, ScreenWidth, ScreenHeight, true));
+    ASSERT_TRUE(FullScreen) << "the display mode was refused";
+    RECT window{};
+    GetWindowRect(RenderWindow, &window);
+    EXPECT_EQ(window.right - window.left, ScreenWidth);
+    EXPECT_EQ(window.bottom - window.top, ScreenHeight);
+    EXPECT_EQ(CopyFrontBuffer,
+              VendorCopiesFrontBuffer(reinterpret_cast<const char*>(glGetString(GL_VENDOR)), true));
+
+    DestroyRenderWindow();
+    ExpectAllHandlesNull();
+    EXPECT_TRUE(Messages.empty()) << Messages.front();
+}
+
+TEST_F(RenderWindowTest, TeardownWithoutAWindowStillLeavesEveryHandleNull) {
+    DestroyRenderWindow();
+    ExpectAllHandlesNull();
+}
+
+TEST_F(RenderWindowTest, AHeightOfZeroGivesTheAspectOfWidthOverOne) {
+    ASSERT_TRUE(CreateRenderWindow(RenderWindowTitle, 640, 480, false));
+    ResizeScene(300, 0);
+    GLdouble projection[16];
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    const double f = 1 / std::tan(30 * 3.141592653589793 / 180);
+    EXPECT_NEAR(projection[5], f, 1e-6);
+    EXPECT_NEAR(projection[0], f / 300, 1e-6);
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[3], 1);
+}
+
+TEST_F(RenderWindowTest, TheTimerIntervalStaysWithinWhatSetTimerTakes) {
+    EXPECT_EQ(AutoSwitchInterval(60), 60000u);
+    EXPECT_EQ(AutoSwitchInterval(1), 1000u);
+    EXPECT_EQ(AutoSwitchInterval(2147483647), UINT{USER_TIMER_MAXIMUM});
+    EXPECT_EQ(AutoSwitchInterval(-5), UINT{USER_TIMER_MAXIMUM});
+}
+
+TEST_F(RenderWindowTest, TheAutoSwitchTimerFollowsPeriod) {
+    SceneSettings.Period = 1;
+    ASSERT_TRUE(CreateRenderWindow(RenderWindowTitle, 640, 480, false));
+    // Timer 1 exists: killing it succeeds once.
+    EXPECT_TRUE(KillTimer(RenderWindow, AutoSwitchTimer));
+    SceneSettings.Period = 0;
+    ArmAutoSwitchTimer();
+    EXPECT_FALSE(KillTimer(RenderWindow, AutoSwitchTimer));
+}
+
+}  // namespace
