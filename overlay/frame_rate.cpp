@@ -1,0 +1,3 @@
+#include "overlay/frame_rate.h"
+
+float FrameRate = 0.0f;
