@@ -1,5 +1,7 @@
 #include "shell/frame.h"
 
+#include "overlay/frame_rate.h"
+#include "overlay/overlay.h"
 #include "render/view.h"
 
 GLbitfield FrameClearBits(const SceneLook& look) {
@@ -9,8 +11,11 @@ GLbitfield FrameClearBits(const SceneLook& look) {
     return 0;
 }
 
-void DrawFrame() {
+void DrawFrame(bool showInfo) {
+    UpdateFrameRate();
     SetupView();
     const GLbitfield clear = FrameClearBits(SceneSettings);
     if (clear != 0) glClear(clear);
+    if (showInfo) DrawInfoOverlay();
+    if (!SettingsStored) DrawFirstRunPrompt();
 }

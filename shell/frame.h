@@ -10,5 +10,6 @@
 // everything drawn leaves a trail; depth and stencil are still cleared when the frame uses them.
 GLbitfield FrameClearBits(const SceneLook& look);
 
-// Sets the view, clears by the rule above and draws the scene and the overlays.
-void DrawFrame();
+// Counts the frame, sets the view, clears by the rule above and draws the scene, then the information
+// overlay when showInfo and the first-run prompt while no settings are stored.
+void DrawFrame(bool showInfo);

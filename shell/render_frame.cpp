@@ -5,9 +5,10 @@
 #include "shell/frame.h"
 #include "shell/render_window.h"
 #include "shell/screen.h"
+#include "shell/window_proc.h"
 
 void RenderFrame() {
-    DrawFrame();
+    DrawFrame(ShowInfo);
     SwapBuffers(RenderDC);
     if (CopyFrontBuffer) glCopyPixels(0, 0, ScreenWidth, ScreenHeight, GL_COLOR);
 }

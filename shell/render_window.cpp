@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "overlay/font.h"
+#include "overlay/overlay.h"
 #include "resources/resource_ids.h"
 #include "settings/auto_switch.h"
 #include "settings/scene_settings.h"
@@ -99,6 +101,8 @@ bool CreateGLContext() {
 // Everything a new context needs before its first frame.
 void InitGLState() {
     SetFixedGLState(CopyFrontBuffer);
+    BuildFont();
+    BuildOverlayLists();
 }
 
 }  // namespace

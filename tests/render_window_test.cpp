@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "overlay/text.h"
 #include "settings/presets.h"
 #include "shell/gl_setup.h"
 #include "shell/render_window.h"
@@ -105,3 +106,25 @@ TEST_F(RenderWindowTest, TheAutoSwitchTimerFollowsPeriod) {
 }
 
 }  // namespace
+
+// Every glyph of the overlay's font moves the raster position, the blank included, so that the words of a
+// line stay apart.
+TEST(OverlayFontTest, GlyphsAdvanceTheRasterPositionTheBlankIncluded) {
+    ASSERT_TRUE(CreateRenderWindow(RenderWindowTitle, 640, 480, false));
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    auto advance = [](char c) {
+        glRasterPos2i(0, 0);
+        GLfloat before[4], after[4];
+        glGetFloatv(GL_CURRENT_RASTER_POSITION, before);
+        glCallList(FontListBase + static_cast<unsigned char>(c));
+        glGetFloatv(GL_CURRENT_RASTER_POSITION, after);
+        return after[0] - before[0];
+    };
+    const float blank = advance(' '), letter = advance('W');
+    DestroyRenderWindow();
+    EXPECT_GT(letter, 0.0f);
+    EXPECT_GT(blank, 0.0f);
+}

@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include <string>
+#include <vector>
+
+#include "gl_offscreen.h"
+#include "overlay/frame_rate.h"
+#include "overlay/overlay.h"
+#include "overlay/text.h"
+#include "settings/presets.h"
+#include "settings/scene_settings.h"
+#include "shell/clock.h"
+
+namespace {
+
+constexpr int Width = 640;
+constexpr int Height = 480;
+
+// Natively there is no Windows font: the glyph lists are replaced by ones that report their character
+// through feedback mode, so the tests read back exactly the text that would be drawn.
+void BuildReportingFont() {
+    for (GLuint code = 0; code < 256; ++code) {
+        glNewList(FontListBase + code, GL_COMPILE);
+        glPassThrough(static_cast<GLfloat>(code));
+        glEndList();
+    }
+}
+
+template <class Draw>
+std::string CaptureText(Draw draw) {
+    std::vector<GLfloat> buffer(1 << 16);
+    glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_2D, buffer.data());
+    glRenderMode(GL_FEEDBACK);
+    draw();
+    const GLint count = glRenderMode(GL_RENDER);
+    std::string text;
+    for (GLint i = 0; i < count; ++i) {
+        // Only glyph reports and bitmap tokens (one vertex each) occur in the overlay's output.
+        if (buffer[i] == GL_PASS_THROUGH_TOKEN)
+            text += static_cast<char>(buffer[++i]);
+        else if (buffer[i] == GL_BITMAP_TOKEN)
+            i += 2;
+    }
+    return text;
+}
+
+// Draws frames every frameMs milliseconds from startMs for as long as durationMs.
+void RunFrames(int32_t startMs, double frameMs, int32_t durationMs) {
+    for (double t = startMs; t < startMs + durationMs; t += frameMs) {
+        FixClock(static_cast<int32_t>(t + 0.5));
+        UpdateFrameRate();
+    }
+}
+
+class OverlayTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(gl_.ok());
+        glViewport(0, 0, Width, Height);
+        BuildReportingFont();
+        BuildOverlayLists();
+        ResetFrameRate();
+        Preset(0, false);
+        SettingsStored = true;
+    }
+    void TearDown() override {
+        ReleaseClock();
+        ResetFrameRate();
+        SettingsStored = false;
+    }
+    OffscreenGL gl_{Width, Height};
+};
+
+TEST_F(OverlayTest, PrintTextFormatsCutsLongTextAndIgnoresANullFormat) {
+    EXPECT_EQ(CaptureText([] { PrintText("%d ", 24); }), "24 ");
+    EXPECT_EQ(CaptureText([] { PrintText(nullptr); }), "");
+    const std::string longText(600, 'x');
+    EXPECT_EQ(CaptureText([&] { PrintText("%s", longText.c_str()); }), std::string(255, 'x'));
+}
+
+TEST_F(OverlayTest, ReadOutAppearsOnceTheFirstSecondIsOverAndShowsTheSteadyRate) {
+    const std::string before = CaptureText(DrawInfoOverlay);
+    EXPECT_NE(before.find("Depth Bits -> 24 "), std::string::npos) << before;
+    EXPECT_NE(before.find("Stencil Bits -> 8 "), std::string::npos) << before;
+    EXPECT_NE(before.find(reinterpret_cast<const char*>(glGetString(GL_VENDOR))), std::string::npos);
+    EXPECT_EQ(before.find("FPS"), std::string::npos);
+    EXPECT_EQ(FrameRate, 0.0f);
+
+    // At a steady 60 frames per second a window closes with the first frame after 1000 ms.
+    RunFrames(0, 1000.0 / 60, 3000);
+    EXPECT_GE(FrameRate, 59.0f);
+    EXPECT_LE(FrameRate, 60.1f);  // the millisecond clock can shorten a window by one
+    const std::string after = CaptureText(DrawInfoOverlay);
+    EXPECT_NE(after.find("FPS = 60.0"), std::string::npos) << after;
+}
+
+TEST_F(OverlayTest, OnlyASlowFirstRunSwitchesTheSprinkleOff) {
+    struct Case {
+        bool stored;
+        double frameMs;
+        int32_t startMs;
+        int32_t expected;
+    };
+    const Case cases[] = {
+        {false, 20, 4500, 1},   // 50 frames per second, window closing in the 6th second
+        {true, 20, 4500, 0},    // settings stored: never
+        {false, 5, 4500, 0},    // 200 frames per second
+        {false, 20, 10500, 0},  // too late: the first windows close after the 10th second
+    };
+    for (const Case& c : cases) {
+        ResetFrameRate();
+        SceneSettings.OffSprinkle = 0;
+        SettingsStored = c.stored;
+        RunFrames(c.startMs, c.frameMs, 3000);
+        EXPECT_EQ(SceneSettings.OffSprinkle, c.expected) << c.startMs << " " << c.frameMs;
+    }
+}
+
+TEST_F(OverlayTest, PromptSitsOnABackingOfTheSceneColourAndRestoresTheState) {
+    EXPECT_EQ(CaptureText(DrawFirstRunPrompt), "Press F1 to initialize configuration");
+
+    glClearColor(0, 0, 0, 0);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glMatrixMode(GL_MODELVIEW);
+    glColor3d(1, 0, 0);
+    GLint projectionDepth = 0, modelviewDepth = 0;
+    glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &projectionDepth);
+    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &modelviewDepth);
+    DrawFirstRunPrompt();
+
+    // Raster position (-95, 85) lies at 5/200 of the width and 185/200 of the height: (16, 444).
+    std::vector<GLubyte> pixels(Width * Height * 4);
+    glReadPixels(0, 0, Width, Height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    auto red = [&](int x, int y) { return pixels[(y * Width + x) * 4]; };
+    EXPECT_EQ(red(16, 444), 255);
+    EXPECT_EQ(red(16 + 319, 444 + 21), 255);
+    EXPECT_EQ(red(16 + 320, 450), 0);
+    EXPECT_EQ(red(15, 450), 0);
+    EXPECT_EQ(red(100, 444 + 22), 0);
+
+    GLint mode = 0, depth = 0;
+    glGetIntegerv(GL_MATRIX_MODE, &mode);
+    EXPECT_EQ(mode, GL_PROJECTION);
+    glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &depth);
+    EXPECT_EQ(depth, projectionDepth);
+    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
+    EXPECT_EQ(depth, modelviewDepth);
+    GLfloat colour[4];
+    glGetFloatv(GL_CURRENT_COLOR, colour);
+    EXPECT_EQ(colour[0], 1.0f);
+    EXPECT_EQ(colour[1], 0.0f);
+}
+
+}  // namespace
