@@ -107,3 +107,12 @@ click_close_button() {
   border=$(echo "$client" | cut -d+ -f2); top=$(echo "$client" | cut -d+ -f3)
   xdotool mousemove $((x + w - border - 9)) $((y + (top + border) / 2)) click 1 2>/dev/null
 }
+
+# Takes a screenshot of the whole screen into $1.
+screenshot() { import -window root "$1" 2>/dev/null || fail "no screenshot"; }
+
+# Prints how many pixels of the region $2 ("WxH+X+Y") of picture $1 satisfy the ImageMagick fx test $3
+# (channels r, g, b from 0 to 1).
+count_pixels() {
+  convert "$1" -crop "$2" +repage -fx "$3 ? 1 : 0" -format '%[fx:round(mean*w*h)]' info:
+}
