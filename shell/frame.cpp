@@ -1,9 +1,11 @@
 #include "shell/frame.h"
 
+#include "render/laser.h"
+#include "render/sprinkle.h"
 #include "render/view.h"
 
 GLbitfield FrameClearBits(const SceneLook& look) {
-    if (!look.Stack || look.RenderingMode == 0)
+    if (!look.Stack || !DrawsLaser(look.RenderingMode))
         return GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT;
     if (look.DepthTest || look.Stencil) return GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT;
     return 0;
@@ -13,4 +15,7 @@ void DrawFrame() {
     SetupView();
     const GLbitfield clear = FrameClearBits(SceneSettings);
     if (clear != 0) glClear(clear);
+    if (DrawsLaser(SceneSettings.RenderingMode)) DrawLaser();
+    if (SceneSettings.RouteA != 0 || SceneSettings.RouteB != 0) DrawSprinkle();
+    // The overlays are drawn over the scene from here on.
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "render/textures.h"
 #include "resources/resource_ids.h"
 #include "settings/auto_switch.h"
 #include "settings/scene_settings.h"
@@ -96,8 +97,11 @@ bool CreateGLContext() {
     return true;
 }
 
-// Everything a new context needs before its first frame.
+// Everything a new context needs before its first frame: the pictures, the lists that draw them, and the
+// state that stays fixed for the context's life.
 void InitGLState() {
+    LoadTextures();
+    BuildDisplayLists();
     SetFixedGLState(CopyFrontBuffer);
 }
 
