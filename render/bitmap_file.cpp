@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "render/bitmap_source.h"
+#include "resources/resource_ids.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 
 #include "render/bitmap_source.h"
 #include "render/recursion.h"
+#include "resources/resource_ids.h"
 #include "shell/user_message.h"
 
 std::array<GLuint, SpriteCount> SpriteTextures{};
@@ -20,11 +21,11 @@ struct SpriteImage {
     GLfloat halfSide;
 };
 constexpr std::array<SpriteImage, SpriteCount> SpriteImages = {{
-    {108, 0.5f},   // sun, 128 × 128
-    {107, 0.4f},   // star, 128 × 128
-    {105, 0.25f},  // fancy star, 128 × 128
-    {111, 0.5f},   // blue planet, 128 × 128
-    {106, 0.2f},   // milky way, 128 × 64: stretched to a square
+    {IDB_SUN, 0.5f},          // 128 × 128
+    {IDB_STAR, 0.4f},         // 128 × 128
+    {IDB_FANCY_STAR, 0.25f},  // 128 × 128
+    {IDB_BLUE_PLANET, 0.5f},  // 128 × 128
+    {IDB_MILKY_WAY, 0.2f},    // 128 × 64: stretched to a square
 }};
 
 // A strip runs one unit along +X and height units across it (halved in whole units, so an odd height loses
@@ -34,10 +35,10 @@ struct StripImage {
     int height;
 };
 constexpr std::array<StripImage, StripCount> StripImages = {{
-    {114, 25},  // blue comet, 256 × 64
-    {115, 35},  // halley comet, 256 × 128
-    {113, 12},  // gold stick, 256 × 32
-    {115, 24},  // plastic tube: the halley comet picture again, in its own texture
+    {IDB_BLUE_COMET, 25},    // 256 × 64
+    {IDB_HALLEY_COMET, 35},  // 256 × 128
+    {IDB_GOLD_STICK, 12},    // 256 × 32
+    {IDB_HALLEY_COMET, 24},  // plastic tube: the halley comet picture again, in a texture of its own
 }};
 
 constexpr int UnitCircleSegments = 144;

@@ -9,6 +9,7 @@
 
 #include "render/bitmap_source.h"
 #include "render/textures.h"
+#include "resources/resource_ids.h"
 #include "shell/gl_setup.h"
 
 namespace {
@@ -25,8 +26,8 @@ struct TestPicture {
 };
 // The program's sizes divided by 8: small, but with the same shapes.
 constexpr TestPicture TestPictures[] = {
-    {108, 16, 16}, {107, 16, 16}, {105, 16, 16}, {111, 16, 16},
-    {106, 16, 8},  {114, 32, 8},  {115, 32, 16}, {113, 32, 4},
+    {IDB_SUN, 16, 16},      {IDB_STAR, 16, 16},      {IDB_FANCY_STAR, 16, 16},   {IDB_BLUE_PLANET, 16, 16},
+    {IDB_MILKY_WAY, 16, 8}, {IDB_BLUE_COMET, 32, 8}, {IDB_HALLEY_COMET, 32, 16}, {IDB_GOLD_STICK, 32, 4},
 };
 
 }  // namespace
@@ -68,8 +69,8 @@ std::string MakeTestBitmapFolder(const std::vector<int>& leaveOut) {
         if (std::find(leaveOut.begin(), leaveOut.end(), picture.resourceId) != leaveOut.end()) continue;
         const int half = picture.height / 2;
         const auto pixel = [&](int, int y) -> Rgb8 {
-            if (picture.resourceId == 107) return {0, 255, 0};
-            if (picture.resourceId == 108) return y < half ? Rgb8{255, 0, 0} : Rgb8{0, 255, 0};
+            if (picture.resourceId == IDB_STAR) return {0, 255, 0};
+            if (picture.resourceId == IDB_SUN) return y < half ? Rgb8{255, 0, 0} : Rgb8{0, 255, 0};
             return {255, 255, 255};
         };
         WriteTestBitmap(folder + "/" + BitmapFileName(picture.resourceId) + ".bmp", picture.width,

@@ -8,6 +8,7 @@
 
 #include "render/bitmap_source.h"
 #include "render/textures.h"
+#include "resources/resource_ids.h"
 #include "scene_gl.h"
 #include "shell/user_message.h"
 
@@ -71,7 +72,8 @@ TEST_F(TexturesTest, EveryPictureLoadsWithFourBitsPerChannelAndItsFilters) {
 }
 
 TEST_F(TexturesTest, EachMissingPictureIsReportedAndTheListsAreStillBuilt) {
-    SetBitmapFolder(MakeTestBitmapFolder({107, 115}));  // star, and the halley comet loaded twice
+    SetBitmapFolder(
+        MakeTestBitmapFolder({IDB_STAR, IDB_HALLEY_COMET}));  // star, and the halley comet loaded twice
     LoadTextures();
     BuildDisplayLists();
     ASSERT_EQ(Messages.size(), 3u);
@@ -155,13 +157,13 @@ TEST_F(TexturesTest, PicturesStandUprightOnTheirSprites) {
 TEST(FetchBitmap, ReadsPaddedRowsBottomFirstAndRefusesOtherKinds) {
     const std::string folder = MakeTestBitmapFolder();
     SetBitmapFolder(folder);
-    const std::string star = folder + "/" + BitmapFileName(107) + ".bmp";
+    const std::string star = folder + "/" + BitmapFileName(IDB_STAR) + ".bmp";
     // Five pixels make 15 bytes a row, padded to 16; the bottom row is blue, the top one red.
     ASSERT_TRUE(WriteTestBitmap(star, 5, 2, [](int, int y) {
         return y == 0 ? Rgb8{0, 0, 255} : Rgb8{255, 0, 0};
     }));
     BitmapPixels bitmap;
-    ASSERT_TRUE(FetchBitmap(107, bitmap));
+    ASSERT_TRUE(FetchBitmap(IDB_STAR, bitmap));
     EXPECT_EQ(bitmap.width, 5);
     EXPECT_EQ(bitmap.height, 2);
     EXPECT_EQ(bitmap.bgr[0], 255);       // blue of the bottom row's first pixel
@@ -181,9 +183,9 @@ TEST(FetchBitmap, ReadsPaddedRowsBottomFirstAndRefusesOtherKinds) {
     std::vector<char> thirtyTwoBits = bytes;
     thirtyTwoBits[28] = 32;
     rewrite(thirtyTwoBits);
-    EXPECT_FALSE(FetchBitmap(107, bitmap));
+    EXPECT_FALSE(FetchBitmap(IDB_STAR, bitmap));
     rewrite(std::vector<char>(bytes.begin(), bytes.end() - 1));  // one byte short of its pixels
-    EXPECT_FALSE(FetchBitmap(107, bitmap));
+    EXPECT_FALSE(FetchBitmap(IDB_STAR, bitmap));
     EXPECT_FALSE(FetchBitmap(109, bitmap));  // names no picture
 }
 
