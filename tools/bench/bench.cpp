@@ -1,7 +1,7 @@
 // Renders each of the six built-in looks offscreen (Mesa OSMesa) with a fixed clock step and prints what a
 // frame costs, then writes a PNG snapshot of each look's last frame.
 //
-// usage: plumora_bench [--frames N] [--size WxH] [--step MS] [--out FOLDER] [--bitmaps FOLDER]
+// usage: plumora_bench [--frames N] [--size WxH] [--step MS] [--out FOLDER] [--bitmaps FOLDER] [--phase P]
 //
 // Each look is drawn twice over the same clock readings, each time from a black screen:
 //  - the full frame, as the program draws it in full screen: DrawFrame (view, clear, Laser, Sprinkle), the
@@ -34,17 +34,17 @@
 namespace {
 
 struct Options {
-    int frames = 100;
+    int frames = 250;
     int width = 1280;
     int height = 1024;
     int stepMs = 40;
     std::string out = ".";
     std::string bitmaps;
+    double phase = 4321;  // TimePhase: fixed, so every run draws the same
 };
 
-// The first frame's clock reading: a minute into the run. The phase is fixed, so every run draws the same.
+// The first frame's clock reading: a minute into the run.
 constexpr int32_t StartMs = 60000;
-constexpr double BenchTimePhase = 4321;
 
 bool ParseOptions(int argc, char** argv, Options& o) {
     for (int i = 1; i < argc; ++i) {
@@ -61,6 +61,8 @@ bool ParseOptions(int argc, char** argv, Options& o) {
             o.out = value;
         else if (arg == "--bitmaps")
             o.bitmaps = value;
+        else if (arg == "--phase")
+            o.phase = atof(value);
         else
             return false;
         ++i;
@@ -109,9 +111,9 @@ std::vector<uint8_t> ReadPicture(const Options& o) {
 int main(int argc, char** argv) {
     Options o;
     if (!ParseOptions(argc, argv, o)) {
-        fprintf(
-            stderr,
-            "usage: plumora_bench [--frames N] [--size WxH] [--step MS] [--out FOLDER] [--bitmaps FOLDER]\n");
+        fprintf(stderr,
+                "usage: plumora_bench [--frames N] [--size WxH] [--step MS] [--out FOLDER] [--bitmaps "
+                "FOLDER] [--phase P]\n");
         return 2;
     }
     if (!o.bitmaps.empty()) SetBitmapFolder(o.bitmaps);
@@ -128,14 +130,14 @@ int main(int argc, char** argv) {
     BuildDisplayLists();
     SetFixedGLState(false);
     ResizeScene(o.width, o.height);
-    TimePhase = BenchTimePhase;
+    TimePhase = o.phase;
     // The Sprinkle's trails fade by the frame rate; give it the rate the fixed clock step stands for.
     FrameRate = o.stepMs > 0 ? 1000.0f / o.stepMs : 0.0f;
 
     printf("Plumora scene benchmark: %s, %s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)),
            reinterpret_cast<const char*>(glGetString(GL_VERSION)));
-    printf("%d frames of %d x %d per look, clock step %d ms, from %d ms\n\n", o.frames, o.width, o.height,
-           o.stepMs, StartMs);
+    printf("%d frames of %d x %d per look, clock step %d ms from %d ms, time phase %g\n\n", o.frames, o.width,
+           o.height, o.stepMs, StartMs, o.phase);
     printf("%-10s %10s %8s %12s %12s\n", "look", "ms/frame", "fps", "CPU-side ms", "raster ms");
 
     Preset(0, false);
