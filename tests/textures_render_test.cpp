@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -88,45 +87,6 @@ TEST_F(TexturesTest, EachMissingPictureIsReportedAndTheListsAreStillBuilt) {
     for (GLuint list : ShapeLists)
         EXPECT_TRUE(glIsList(list));
     EXPECT_EQ(Level(SpriteTextures[0], 0, GL_TEXTURE_WIDTH), 16);  // the others still load
-}
-
-// Sprites are squares of side 2h round the origin; strips run from x = 0 to 1 and reach ±H/2 in whole units.
-TEST_F(TexturesTest, SpritesAreCentredSquaresAndStripsRunOneUnitAlongX) {
-    SetBitmapFolder(MakeTestBitmapFolder());
-    LoadTextures();
-    BuildDisplayLists();
-    UseFlatView(50, 200);  // 2 pixels per unit
-    const auto toScene = [](const FeedbackVertex& v) {
-        return std::array<double, 2>{v.x / 2 - 50, v.y / 2 - 50};
-    };
-
-    const double halfSides[] = {0.5, 0.4, 0.25, 0.5, 0.2};
-    for (int i = 0; i < SpriteCount; ++i) {
-        glPushMatrix();
-        glScaled(40, 40, 1);
-        const auto v = CaptureFeedback([i] { glCallList(SpriteLists[i]); });
-        glPopMatrix();
-        ASSERT_EQ(v.size(), 6u);
-        for (const FeedbackVertex& corner : v) {
-            const auto p = toScene(corner);
-            EXPECT_NEAR(std::fabs(p[0]), 40 * halfSides[i], 1e-3) << i;
-            EXPECT_NEAR(std::fabs(p[1]), 40 * halfSides[i], 1e-3) << i;
-        }
-    }
-
-    const double reach[] = {12, 17, 6, 12};  // heights 25, 35, 12 and 24 units
-    for (int q = 0; q < StripCount; ++q) {
-        glPushMatrix();
-        glScaled(30, 1, 1);
-        const auto v = CaptureFeedback([q] { glCallList(ShapeLists[q + 1]); });
-        glPopMatrix();
-        ASSERT_EQ(v.size(), 6u);
-        for (const FeedbackVertex& corner : v) {
-            const auto p = toScene(corner);
-            EXPECT_TRUE(std::fabs(p[0]) < 1e-3 || std::fabs(p[0] - 30) < 1e-3) << q;
-            EXPECT_NEAR(std::fabs(p[1]), reach[q], 1e-3) << q;
-        }
-    }
 }
 
 // The first stored row of a bitmap is its bottom: the "sun" test picture, red below and green above, shows
