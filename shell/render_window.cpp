@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "overlay/font.h"
-#include "overlay/overlay.h"
+#include "render/textures.h"
 #include "resources/resource_ids.h"
 #include "settings/auto_switch.h"
 #include "settings/scene_settings.h"
@@ -98,11 +98,13 @@ bool CreateGLContext() {
     return true;
 }
 
-// Everything a new context needs before its first frame.
+// Everything a new context needs before its first frame: the pictures, the lists that draw them, and the
+// state that stays fixed for the context's life.
 void InitGLState() {
-    SetFixedGLState(CopyFrontBuffer);
+    LoadTextures();
     BuildFont();
-    BuildOverlayLists();
+    BuildDisplayLists();
+    SetFixedGLState(CopyFrontBuffer);
 }
 
 }  // namespace

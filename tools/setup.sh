@@ -8,7 +8,7 @@ packages=(
   wine wine64 fonts-wine fonts-liberation libgl1-mesa-dri
   xvfb xdotool x11-utils imagemagick
   libgl1-mesa-dev libglu1-mesa-dev libosmesa6-dev
-  googletest libbenchmark-dev
+  googletest libbenchmark-dev libpng-dev
 )
 
 missing=()

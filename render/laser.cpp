@@ -1,0 +1,231 @@
+// The Laser. Its tables come first, then the steps of one frame: switch the options on, trace the path in a
+// point style (OpenGL primitives through the points) or a segment style (one shape from ShapeLists per
+// segment), replay the recorded path mirrored, and switch the options off again.
+#include "render/laser.h"
+
+#include <GL/gl.h>
+
+#include <array>
+#include <cmath>
+
+#include "render/colour.h"
+#include "render/recursion.h"
+#include "render/textures.h"
+#include "settings/scene_settings.h"
+#include "shell/clock.h"
+
+double DepthSlope = 0.0;
+double DepthOffset = 0.0;
+double LaserAngleStep = 0.0;
+
+namespace {
+
+constexpr uint32_t LaserStyleCount = 15;
+constexpr uint32_t FanMode = 4;
+constexpr uint32_t FirstSegmentMode = 6;
+constexpr uint32_t EllipseMode = 6;
+constexpr uint32_t CircleChainMode = 7;
+
+// By RenderingMode: the primitive of the point styles (1-5), the texture environment of the textured
+// styles (8-14). "blue comet", "halley comet" and "gold stick" show their pictures' own colours (decal) or,
+// in their "Ex" variants, tinted by the point colour; "plastic tube" blends the point colour with a grey.
+constexpr std::array<GLenum, LaserStyleCount> LaserModeTable = {
+    GL_POINTS,    GL_LINE_STRIP, GL_LINES,  GL_TRIANGLE_STRIP, GL_TRIANGLE_FAN,
+    GL_TRIANGLES, GL_POINTS,     GL_POINTS, GL_DECAL,          GL_MODULATE,
+    GL_DECAL,     GL_MODULATE,   GL_DECAL,  GL_MODULATE,       GL_BLEND,
+};
+
+// By StippleMode: no stipple, then the three patterns the Laser page offers. Other stored values draw
+// solid lines, as 0 does.
+constexpr std::array<GLushort, 4> StipplePatterns = {0xFFFF, 0xAAAA, 0x000F, 0x0C0F};
+
+// The mirrored copies of each SymmetryMode: none, one across the Y axis, or three (through the origin,
+// across the X axis, across the Y axis). Other stored values make no copy.
+struct Mirror {
+    double x;
+    double y;
+};
+constexpr std::array<Mirror, 1> TwoFoldMirrors = {{{-1, 1}}};
+constexpr std::array<Mirror, 3> FourFoldMirrors = {{{-1, -1}, {1, -1}, {-1, 1}}};
+
+// The "plastic tube" blend colour: a grey of AlphaLaser / 4, rewritten by every textured frame.
+GLfloat TextureEnvColour[4] = {0.0f, 0.0f, 0.0f, 0.0f};
+
+// The Laser's time t and the factor m that gives back the undivided time for the colours: with Doubled
+// the path moves at half speed while its colours keep their pace.
+struct LaserTime {
+    double t;
+    double m;
+};
+
+LaserTime LaserClock(const SceneLook& look) {
+    const double k = look.SpeedLaser * 0.005 / 1000;
+    const double t = ClockMs() * k + TimePhase;
+    if (look.Doubled) return {t / 2, 2.0};
+    return {t, 1.0};
+}
+
+void SwitchOptionsOn(const SceneLook& look) {
+    if (look.DepthTest) glEnable(GL_DEPTH_TEST);
+    if (look.Stencil) {
+        // Only alpha and the stencil are written until the clean-up: the Laser becomes the Sprinkle's window.
+        glEnable(GL_STENCIL_TEST);
+        glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_TRUE);
+    }
+    if (look.StippleMode > 0 && static_cast<size_t>(look.StippleMode) < StipplePatterns.size()) {
+        glEnable(GL_LINE_STIPPLE);
+        glLineStipple(look.StippleSize, StipplePatterns[look.StippleMode]);
+    } else {
+        glDisable(GL_LINE_STIPPLE);
+    }
+    if (look.Antialias)
+        glEnable(GL_LINE_SMOOTH);
+    else
+        glDisable(GL_LINE_SMOOTH);
+    if (look.RenderingMode < FirstTexturedMode) {
+        glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);  // triangles show as outlines
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    } else {
+        // Dark texels let the background through, bright ones dominate.
+        glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+        glBlendFunc(GL_SRC_COLOR, GL_ONE_MINUS_SRC_COLOR);
+        glEnable(GL_TEXTURE_2D);
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE,
+                  static_cast<GLint>(LaserModeTable[look.RenderingMode]));
+        const auto grey = static_cast<GLfloat>(look.AlphaLaser * 0.25);
+        TextureEnvColour[0] = TextureEnvColour[1] = TextureEnvColour[2] = grey;
+        glTexEnvfv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_COLOR, TextureEnvColour);
+    }
+    glEnable(GL_BLEND);
+    glLineWidth(look.LineWidth);
+}
+
+// Line stipple and smoothing, the polygon mode, the blend function, the line width and the texture
+// environment stay as the options set them; alpha writes stay off for the rest of the frame.
+void SwitchOptionsOff() {
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
+    glDisable(GL_STENCIL_TEST);
+    glDisable(GL_BLEND);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
+}
+
+void SetPointColour(const SceneLook& look, const CurveState& curve, const LaserTime& time) {
+    const Colour c = ColourAt(look, curve.radius, curve.angle, time.m * time.t, 13);
+    glColor4d(c.red, c.green, c.blue, look.AlphaLaser);
+}
+
+double DepthAt(double radius) {
+    return radius * DepthSlope - DepthOffset;
+}
+
+// One vertex per point (preceded by its twin mirrored across the X axis with Doubled), the fan with its hub
+// at the origin first. The hub has no colour of its own.
+void TracePointStyle(const SceneLook& look, CurveState& curve, const LaserTime& time) {
+    glBegin(LaserModeTable[look.RenderingMode]);
+    if (look.RenderingMode == FanMode) glVertex2i(0, 0);
+    for (int drawn = 0; PathGoesOn(curve, drawn); ++drawn) {
+        SetPointColour(look, curve, time);
+        const double r = curve.radius, a = curve.angle, z = DepthAt(r);
+        if (look.Doubled) glVertex3d(r * std::cos(-a), r * std::sin(-a), z);
+        glVertex3d(r * std::cos(a), r * std::sin(a), z);
+        StepCurve(curve, time.t, look.FuncRadius, look.FuncAngle);
+    }
+    glEnd();
+}
+
+// The shape of one segment, standing on the previous point p and turned along the segment (dx, dy). The
+// ellipse takes its extents from the change in y (along) and in x (across) towards the point c, the circle
+// chain a size from dx + dy, and a strip the segment's length and LineWidth times its own height.
+void DrawSegmentShape(const SceneLook& look, GLuint shape, double t, double px, double py, double z,
+                      double cx, double cy, double dx, double dy) {
+    double sx = 0, sy = 0;
+    if (look.RenderingMode == EllipseMode) {
+        sx = (cy - py) / 5;
+        sy = (cx - px) / 3.5;
+    } else if (look.RenderingMode == CircleChainMode) {
+        sx = sy = std::fabs(dx + dy) / (std::sin(50 * t) * (std::cos(3 * t) * 3) + 6);  // divisor 3 to 9
+    } else {
+        sx = std::sqrt(dx * dx + dy * dy);
+        sy = look.LineWidth;
+    }
+    glPushMatrix();
+    glTranslated(px, py, z);
+    glRotated(std::atan2(dy, dx) * 180 / 3.141592653589793, 0, 0, 1);
+    glScaled(sx, sy, 1);
+    glCallList(shape);
+    glPopMatrix();
+}
+
+// One shape per point below SceneDepth, each reaching from the point to the next. With Doubled the shape
+// is drawn a second time towards the mirrored next point, and the next segment starts from there.
+void TraceSegmentStyle(const SceneLook& look, CurveState& curve, const LaserTime& time) {
+    const GLuint shape = ShapeLists[(look.RenderingMode - FirstSegmentMode) / 2];
+    const double t = time.t;
+    double px = curve.radius * std::cos(curve.angle);
+    double py = curve.radius * std::sin(curve.angle);
+    for (int drawn = 0; PathGoesOn(curve, drawn); ++drawn) {
+        SetPointColour(look, curve, time);
+        StepCurve(curve, t, look.FuncRadius, look.FuncAngle);
+        const double r = curve.radius, a = curve.angle, z = DepthAt(r);
+        double cx = r * std::cos(a), cy = r * std::sin(a);
+        const double dx = cx - px, dy = cy - py;
+        DrawSegmentShape(look, shape, t, px, py, z, cx, cy, dx, dy);
+        if (look.Doubled) {
+            cx = r * std::cos(-a);
+            cy = r * std::sin(-a);
+            DrawSegmentShape(look, shape, t, px, py, z, cx, cy, dx, dy);
+        }
+        px = cx;
+        py = cy;
+    }
+}
+
+template <size_t N>
+void ReplayMirrored(const std::array<Mirror, N>& mirrors) {
+    for (const Mirror& mirror : mirrors) {
+        glPushMatrix();
+        glScaled(mirror.x, mirror.y, 1);
+        glCallList(LaserList);
+        glPopMatrix();
+    }
+}
+
+void ReplaySymmetryCopies(int32_t symmetryMode) {
+    if (symmetryMode == 2)
+        ReplayMirrored(FourFoldMirrors);
+    else if (symmetryMode == 1)
+        ReplayMirrored(TwoFoldMirrors);
+}
+
+}  // namespace
+
+bool DrawsLaser(uint32_t renderingMode) {
+    return renderingMode != 0 && renderingMode < LaserStyleCount;
+}
+
+void DrawLaser() {
+    SettingsRecord& settings = SceneSettings;
+    if (!DrawsLaser(settings.RenderingMode)) return;
+    const SceneLook& look = settings;
+
+    SwitchOptionsOn(look);
+    if (settings.DepthAmpl == 0.0) settings.DepthAmpl = 0.04;  // a flat path never survives a Laser frame
+
+    const LaserTime time = LaserClock(look);
+    const double t = time.t;
+    CurveState curve = LaserCurveStart(t);
+    LaserAngleStep = curve.angleStep;
+    DepthSlope = std::cos(look.DepthFreq * t) * (std::sin(2 * t) * look.DepthAmpl);
+    DepthOffset = SceneDepth * DepthSlope / 2;
+
+    glNewList(LaserList, GL_COMPILE_AND_EXECUTE);
+    if (look.RenderingMode < FirstSegmentMode)
+        TracePointStyle(look, curve, time);
+    else
+        TraceSegmentStyle(look, curve, time);
+    glEndList();
+
+    ReplaySymmetryCopies(look.SymmetryMode);
+    SwitchOptionsOff();
+}

@@ -1,0 +1,107 @@
+// The Sprinkle: the blend table, then one frame: switch on, trace the path placing a pair of sprites at
+// every point, restore.
+#include "render/sprinkle.h"
+
+#include <GL/gl.h>
+
+#include <array>
+#include <cmath>
+
+#include "overlay/frame_rate.h"
+#include "render/colour.h"
+#include "render/laser.h"
+#include "render/recursion.h"
+#include "render/textures.h"
+#include "shell/clock.h"
+
+namespace {
+
+// By BlendingMode: "lightening" adds (black adds nothing), "greying" inverts towards grey, "darkening"
+// saturates and darkens. Other stored values keep the blend function as the Laser left it.
+struct BlendFactors {
+    GLenum source;
+    GLenum destination;
+};
+constexpr std::array<BlendFactors, 3> BlendingModes = {{
+    {GL_SRC_ALPHA, GL_ONE},
+    {GL_ONE_MINUS_DST_COLOR, GL_ONE_MINUS_SRC_COLOR},
+    {GL_SRC_ALPHA_SATURATE, GL_ONE_MINUS_SRC_COLOR},
+}};
+
+// The sprite list of a route: 1-5 a picture, 0 none. Other stored values draw no sprite either.
+const GLuint* RouteSprite(int32_t route) {
+    if (route < 1 || route > SpriteCount) return nullptr;
+    return &SpriteLists[route - 1];
+}
+
+void SwitchOn(const SettingsRecord& settings) {
+    if (settings.DepthTest) {
+        glEnable(GL_DEPTH_TEST);
+        glDepthMask(GL_FALSE);  // tested against the Laser, but sprites never hide each other
+    }
+    if (settings.Stencil) {
+        glEnable(GL_STENCIL_TEST);
+        glStencilMask(0);  // seen only where the Laser marked the stencil, which stays as it is
+    }
+    glEnable(GL_BLEND);
+    if (settings.BlendingMode >= 0 && static_cast<size_t>(settings.BlendingMode) < BlendingModes.size()) {
+        const BlendFactors& blend = BlendingModes[settings.BlendingMode];
+        glBlendFunc(blend.source, blend.destination);
+    }
+    glEnable(GL_TEXTURE_2D);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);  // picture × colour; alpha is the sprite's
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+}
+
+void Restore() {
+    glDepthMask(GL_TRUE);
+    glStencilMask(1);
+    glDisable(GL_STENCIL_TEST);
+    glDisable(GL_BLEND);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
+}
+
+void DrawSprite(GLuint list, double radius, double angle, double spin, double scale) {
+    glPushMatrix();
+    glTranslated(radius * std::cos(angle), radius * std::sin(angle), radius * DepthSlope - DepthOffset);
+    glRotated(spin, 0, 0, 1);
+    glScaled(scale, scale, scale);
+    glCallList(list);
+    glPopMatrix();
+}
+
+}  // namespace
+
+double SpriteAlpha(const SettingsRecord& settings) {
+    if (settings.Stack && DrawsLaser(settings.RenderingMode) && !settings.Stencil) {
+        if (FrameRate == 0.0f) return 1.0;
+        return std::sqrt(0.01 * (1 - std::cos(LaserAngleStep))) * (settings.AlphaSprinkle / FrameRate);
+    }
+    return settings.AlphaSprinkle / 255.0;  // above 1 for values over 255; OpenGL clamps it
+}
+
+void DrawSprinkle() {
+    const SettingsRecord& settings = SceneSettings;
+    if (settings.OffSprinkle != 0) return;
+    SwitchOn(settings);
+    const double alpha = SpriteAlpha(settings);
+
+    const double t = ClockMs() * (settings.SpeedTexture * 0.005 / 1000) + TimePhase;
+    CurveState curve = SprinkleCurveStart(t, settings.Density);
+    const GLuint* spriteA = RouteSprite(settings.RouteA);
+    const GLuint* spriteB = RouteSprite(settings.RouteB);
+    // Both sprites of a pair share the colour of their point and lie mirrored across the X axis, spun in
+    // opposite senses. Density 100 or more with "Power" keeps the radius from growing: the pass count bound
+    // then ends the path after a ring of MaxPathPoints pairs at the start radius.
+    for (int passes = 0; PathGoesOn(curve, passes); ++passes) {
+        const double r = curve.radius, a = curve.angle;
+        const double scale = 1.8 * std::pow(r, 0.7);
+        const Colour c = ColourAt(settings, r, a, t, 90);
+        glColor4d(c.red, c.green, c.blue, alpha);
+        if (spriteA != nullptr) DrawSprite(*spriteA, r, a, -75 * r, scale);
+        if (spriteB != nullptr) DrawSprite(*spriteB, r, -a, 75 * r, scale);
+        StepCurve(curve, t, settings.FuncRadius, settings.FuncAngle);
+    }
+    Restore();
+}

@@ -1,0 +1,15 @@
+// The Sprinkle: textured sprites sprayed in mirrored pairs along the spiral path, coloured by the colour
+// function, spun and scaled up with their radius, blended in one of three ways.
+#pragma once
+
+#include "settings/scene_settings.h"
+
+// The alpha of every sprite this frame. With Stack drawing trails over a visible Laser, it follows the
+// Laser's angle step and shrinks as the frame rate grows, so that trails build up at the same pace whatever
+// the rate; until the first frame rate is measured it is 1. Otherwise AlphaSprinkle / 255.
+double SpriteAlpha(const SettingsRecord& settings);
+
+// Draws this frame's sprites over the view, unless OffSprinkle is set (then nothing, and no OpenGL state is
+// touched). Tilted by the Laser's depth values; in stencil mode visible only where the Laser passed.
+// Afterwards depth and stencil writes are on and depth test, stencil test, blending and texturing off.
+void DrawSprinkle();

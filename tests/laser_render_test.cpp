@@ -1,0 +1,303 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "render/laser.h"
+#include "render/recursion.h"
+#include "scene_gl.h"
+#include "settings/scene_settings.h"
+#include "shell/clock.h"
+
+namespace {
+
+constexpr int ViewSize = 400;
+constexpr double Extent = 4000;                          // the flat view shows ±4000 scene units
+constexpr double UnitsPerPixel = 2 * Extent / ViewSize;  // 20
+
+struct Point {
+    double x, y;
+};
+
+Point SceneXY(const FeedbackVertex& v) {
+    return {v.x * UnitsPerPixel - Extent, v.y * UnitsPerPixel - Extent};
+}
+
+void ExpectAt(const FeedbackVertex& v, Point expected, const char* what) {
+    const Point p = SceneXY(v);
+    EXPECT_NEAR(p.x, expected.x, 0.05) << what;
+    EXPECT_NEAR(p.y, expected.y, 0.05) << what;
+}
+
+size_t CountTokens(const std::vector<FeedbackVertex>& vertices, GLfloat token) {
+    size_t n = 0;
+    for (const FeedbackVertex& v : vertices)
+        n += v.token == token;
+    return n;
+}
+
+// Line segments (two vertices each, whether they start a strip or continue it).
+size_t Segments(const std::vector<FeedbackVertex>& v) {
+    return (CountTokens(v, GL_LINE_TOKEN) + CountTokens(v, GL_LINE_RESET_TOKEN)) / 2;
+}
+
+// Mesa hands quads to feedback as two triangles each.
+size_t Quads(const std::vector<FeedbackVertex>& v) {
+    return CountTokens(v, GL_POLYGON_TOKEN) / 6;
+}
+
+class LaserTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(scene.ok());
+        UseFlatView(Extent, ViewSize);
+        SceneSettings = {};
+        SceneSettings.RenderingMode = 1;
+        SceneSettings.SpeedLaser = 10;
+        SceneSettings.FuncRadius = RadiusPower;  // 76 to 93 points from the Laser's start radius
+        SceneSettings.FuncAngle = AngleLinear;
+        SceneSettings.AlphaLaser = 1;
+        SceneSettings.LineWidth = 1;
+        SceneSettings.DepthAmpl = 0.04;
+        SceneSettings.DepthFreq = 64;
+        SceneSettings.ColorConst[0] = SceneSettings.ColorConst[1] = SceneSettings.ColorConst[2] = 1;
+        TimePhase = 100;
+        FixClock(5000);
+    }
+    void TearDown() override { ReleaseClock(); }
+
+    double LaserTime() const {
+        const double t = 5000 * (SceneSettings.SpeedLaser * 0.005 / 1000) + TimePhase;
+        return SceneSettings.Doubled ? t / 2 : t;
+    }
+
+    // The points of this frame's path, computed apart from the renderer.
+    std::vector<Point> Path() const {
+        const double t = LaserTime();
+        std::vector<Point> points;
+        for (CurveState c = LaserCurveStart(t); c.radius < SceneDepth;
+             StepCurve(c, t, SceneSettings.FuncRadius, SceneSettings.FuncAngle))
+            points.push_back({c.radius * std::cos(c.angle), c.radius * std::sin(c.angle)});
+        return points;
+    }
+
+    std::vector<FeedbackVertex> Draw() const {
+        return CaptureFeedback([] { DrawLaser(); });
+    }
+
+    SceneGL scene{ViewSize, ViewSize};
+};
+
+TEST_F(LaserTest, PointStylesRunTheirPrimitiveThroughEveryPoint) {
+    const std::vector<Point> path = Path();
+    const size_t n = path.size();
+    ASSERT_GT(n, 70u);
+
+    SceneSettings.RenderingMode = 1;  // line strip
+    auto v = Draw();
+    ASSERT_EQ(Segments(v), n - 1);
+    for (size_t k = 0; k + 1 < n; ++k)
+        ExpectAt(v[2 * k], path[k], "strip segment start");
+    ExpectAt(v.back(), path.back(), "last point");
+
+    SceneSettings.RenderingMode = 2;  // lines
+    v = Draw();
+    ASSERT_EQ(Segments(v), n / 2);
+    ExpectAt(v[0], path[0], "first line");
+    ExpectAt(v[1], path[1], "first line");
+
+    // Triangles are drawn as outlines: three edges each.
+    SceneSettings.RenderingMode = 3;
+    EXPECT_EQ(Segments(Draw()), 3 * (n - 2));
+    SceneSettings.RenderingMode = 5;
+    EXPECT_EQ(Segments(Draw()), 3 * (n / 3));
+
+    SceneSettings.RenderingMode = 4;  // fan: the hub at the origin, then every point
+    v = Draw();
+    ASSERT_EQ(Segments(v), 3 * (n - 1));
+    bool hubInFirstTriangle = false;
+    for (int i = 0; i < 6; ++i) {
+        const Point p = SceneXY(v[i]);
+        hubInFirstTriangle |= std::fabs(p.x) < 0.05 && std::fabs(p.y) < 0.05;
+    }
+    EXPECT_TRUE(hubInFirstTriangle);
+}
+
+TEST_F(LaserTest, DoubledPutsEachPointsMirroredTwinFirst) {
+    SceneSettings.Doubled = 1;
+    const std::vector<Point> path = Path();  // at half the time
+    const size_t n = path.size();
+
+    auto v = Draw();  // line strip: twin, point, twin, point, …
+    ASSERT_EQ(Segments(v), 2 * n - 1);
+    ExpectAt(v[0], {path[0].x, -path[0].y}, "the start point's twin");
+    ExpectAt(v[1], path[0], "the start point");
+    ExpectAt(v[2], path[0], "the start point");
+    ExpectAt(v[3], {path[1].x, -path[1].y}, "the next twin");
+
+    SceneSettings.RenderingMode = 2;  // lines: a chord from each twin to its point
+    v = Draw();
+    ASSERT_EQ(Segments(v), n);
+    ExpectAt(v[2 * (n - 1)], {path.back().x, -path.back().y}, "last chord");
+    ExpectAt(v[2 * (n - 1) + 1], path.back(), "last chord");
+}
+
+TEST_F(LaserTest, SegmentStylesDrawOneShapePerPoint) {
+    const std::vector<Point> path = Path();
+    const size_t n = path.size();
+    constexpr size_t CircleSegments = 145;  // the unit circle's line loop
+
+    for (uint32_t mode : {6u, 7u}) {
+        SceneSettings.RenderingMode = mode;
+        EXPECT_EQ(Segments(Draw()), CircleSegments * n) << mode;
+    }
+    for (uint32_t mode = 8; mode <= 14; ++mode) {
+        SceneSettings.RenderingMode = mode;
+        EXPECT_EQ(Quads(Draw()), n) << mode;
+    }
+    SceneSettings.Doubled = 1;  // each shape a second time, towards the mirrored point
+    EXPECT_EQ(Quads(Draw()), 2 * Path().size());
+}
+
+TEST_F(LaserTest, AStripReachesFromPointToPointAndIsLineWidthTimesItsHeightThick) {
+    SceneSettings.RenderingMode = 12;  // gold stick: 12 units high
+    SceneSettings.LineWidth = 2;
+    const std::vector<Point> path = Path();
+    const auto v = Draw();
+    ASSERT_GE(v.size(), 6u);
+
+    const double dx = path[1].x - path[0].x, dy = path[1].y - path[0].y;
+    const double length = std::hypot(dx, dy);
+    const Point across = {-dy / length * 12, dx / length * 12};  // half the thickness, 6 × LineWidth
+    const Point corners[] = {{path[0].x - across.x, path[0].y - across.y},
+                             {path[1].x - across.x, path[1].y - across.y},
+                             {path[1].x + across.x, path[1].y + across.y},
+                             {path[0].x + across.x, path[0].y + across.y}};
+    for (const Point& corner : corners) {
+        bool found = false;
+        for (int i = 0; i < 6; ++i) {
+            const Point p = SceneXY(v[i]);
+            found |= std::hypot(p.x - corner.x, p.y - corner.y) < 0.05;
+        }
+        EXPECT_TRUE(found) << corner.x << ", " << corner.y;
+    }
+}
+
+TEST_F(LaserTest, SymmetryModesReplayThePathMirrored) {
+    const std::vector<Point> path = Path();
+    const size_t segments = path.size() - 1;
+
+    SceneSettings.SymmetryMode = 2;  // the path, then through the origin, across X, across Y
+    auto v = Draw();
+    ASSERT_EQ(Segments(v), 4 * segments);
+    const Point p = path[0];
+    ExpectAt(v[0], p, "the path");
+    ExpectAt(v[2 * segments], {-p.x, -p.y}, "mirrored through the origin");
+    ExpectAt(v[4 * segments], {p.x, -p.y}, "mirrored across the X axis");
+    ExpectAt(v[6 * segments], {-p.x, p.y}, "mirrored across the Y axis");
+
+    SceneSettings.SymmetryMode = 1;
+    v = Draw();
+    ASSERT_EQ(Segments(v), 2 * segments);
+    ExpectAt(v[2 * segments], {-p.x, p.y}, "mirrored across the Y axis");
+
+    for (int32_t other : {3, -1, 1000}) {
+        SceneSettings.SymmetryMode = other;
+        EXPECT_EQ(Segments(Draw()), segments) << other;
+    }
+}
+
+// A depth amplitude of exactly 0 becomes 0.04 for good; with amplitude 1 and frequency 0 the slope is sin 2t.
+TEST_F(LaserTest, TheDepthTiltIsNeverFlat) {
+    SceneSettings.DepthAmpl = 0.0;
+    DrawLaser();
+    EXPECT_EQ(SceneSettings.DepthAmpl, 0.04);
+    EXPECT_NE(DepthSlope, 0.0);
+    EXPECT_DOUBLE_EQ(DepthOffset, SceneDepth * DepthSlope / 2);
+
+    SceneSettings.DepthAmpl = 1;
+    SceneSettings.DepthFreq = 0;
+    DrawLaser();
+    EXPECT_DOUBLE_EQ(DepthSlope, std::sin(2 * LaserTime()));
+}
+
+// Every style with every option leaves depth test, stencil test, blending and texturing off, colour writes
+// on, alpha writes off and the modelview matrix and stack as it found them.
+TEST_F(LaserTest, EveryStyleAndOptionCleansUp) {
+    glTranslated(3, 4, 5);
+    GLdouble before[16], after[16];
+    glGetDoublev(GL_MODELVIEW_MATRIX, before);
+    const GLint depthBefore = ReadRendererExit().modelviewDepth;
+
+    for (int options = 0; options < 2; ++options) {
+        SceneSettings.Stencil = SceneSettings.DepthTest = SceneSettings.Doubled = options;
+        SceneSettings.Antialias = options;
+        SceneSettings.SymmetryMode = 2 * options;
+        SceneSettings.StippleMode = 3 * options;
+        SceneSettings.StippleSize = 2;
+        for (uint32_t mode = 1; mode <= 14; ++mode) {
+            SceneSettings.RenderingMode = mode;
+            DrawLaser();
+            const RendererExit exit = ReadRendererExit();
+            EXPECT_FALSE(exit.depthTest || exit.stencilTest || exit.blend || exit.texture2D) << mode;
+            EXPECT_EQ(exit.modelviewDepth, depthBefore) << mode;
+            glGetDoublev(GL_MODELVIEW_MATRIX, after);
+            EXPECT_TRUE(std::equal(before, before + 16, after)) << mode;
+            GLboolean mask[4];
+            glGetBooleanv(GL_COLOR_WRITEMASK, mask);
+            EXPECT_TRUE(mask[0] && mask[1] && mask[2] && !mask[3]) << mode;
+            EXPECT_EQ(glGetError(), GLenum{GL_NO_ERROR}) << mode;
+        }
+        EXPECT_EQ(glIsEnabled(GL_LINE_STIPPLE), options == 1);
+        EXPECT_EQ(glIsEnabled(GL_LINE_SMOOTH), options == 1);
+    }
+    GLint pattern = 0, repeat = 0;
+    glGetIntegerv(GL_LINE_STIPPLE_PATTERN, &pattern);
+    glGetIntegerv(GL_LINE_STIPPLE_REPEAT, &repeat);
+    EXPECT_EQ(pattern, 0x0C0F);
+    EXPECT_EQ(repeat, 2);
+
+    // "plastic tube" left its blend environment with a grey of AlphaLaser / 4.
+    GLint environment = 0;
+    GLfloat colour[4];
+    glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &environment);
+    glGetTexEnvfv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_COLOR, colour);
+    EXPECT_EQ(environment, GL_BLEND);
+    EXPECT_FLOAT_EQ(colour[0], 0.25f);
+    EXPECT_FLOAT_EQ(colour[3], 0.0f);
+}
+
+// Stored values outside the pages' ranges: a style number above 14 draws no Laser and touches nothing, a
+// stipple number outside 1-3 draws solid lines, and a radius function that never grows the radius still
+// ends the pass after MaxPathPoints points.
+TEST_F(LaserTest, OutOfRangeValuesDrawWhatWasChosenAndEnd) {
+    DepthSlope = 0.5;
+    SceneSettings.DepthAmpl = 0.0;
+    glEnable(GL_BLEND);  // left on to show that nothing is touched
+    for (uint32_t mode : {15u, 100u, std::numeric_limits<uint32_t>::max()}) {
+        SceneSettings.RenderingMode = mode;
+        EXPECT_FALSE(DrawsLaser(mode));
+        EXPECT_TRUE(Draw().empty()) << mode;
+    }
+    EXPECT_TRUE(glIsEnabled(GL_BLEND));
+    EXPECT_EQ(DepthSlope, 0.5);
+    EXPECT_EQ(SceneSettings.DepthAmpl, 0.0);
+    glDisable(GL_BLEND);
+
+    SceneSettings.RenderingMode = 1;
+    SceneSettings.DepthAmpl = 0.04;
+    const size_t solid = Segments(Draw());
+    for (int32_t stipple : {4, -1, 1 << 30}) {
+        SceneSettings.StippleMode = stipple;
+        EXPECT_EQ(Segments(Draw()), solid);
+        EXPECT_FALSE(glIsEnabled(GL_LINE_STIPPLE)) << stipple;
+    }
+
+    SceneSettings.FuncRadius = 9;  // leaves the radius as it is
+    EXPECT_EQ(Segments(Draw()), size_t{MaxPathPoints} - 1);
+    SceneSettings.RenderingMode = 14;
+    EXPECT_EQ(Quads(Draw()), size_t{MaxPathPoints});
+}
+
+}  // namespace

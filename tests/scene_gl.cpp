@@ -1,0 +1,115 @@
+#include "scene_gl.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+#include "render/bitmap_source.h"
+#include "render/textures.h"
+#include "resources/resource_ids.h"
+#include "shell/gl_setup.h"
+
+namespace {
+
+void PutLittle(std::vector<uint8_t>& bytes, uint32_t value, int size) {
+    for (int i = 0; i < size; ++i)
+        bytes.push_back(static_cast<uint8_t>(value >> (8 * i)));
+}
+
+struct TestPicture {
+    int resourceId;
+    int width;
+    int height;
+};
+// The program's sizes divided by 8: small, but with the same shapes.
+constexpr TestPicture TestPictures[] = {
+    {IDB_SUN, 16, 16},      {IDB_STAR, 16, 16},      {IDB_FANCY_STAR, 16, 16},   {IDB_BLUE_PLANET, 16, 16},
+    {IDB_MILKY_WAY, 16, 8}, {IDB_BLUE_COMET, 32, 8}, {IDB_HALLEY_COMET, 32, 16}, {IDB_GOLD_STICK, 32, 4},
+};
+
+}  // namespace
+
+bool WriteTestBitmap(const std::string& path, int width, int height,
+                     const std::function<Rgb8(int, int)>& pixel) {
+    const uint32_t stride = (static_cast<uint32_t>(width) * 3 + 3) / 4 * 4;
+    const uint32_t imageSize = stride * static_cast<uint32_t>(height);
+    std::vector<uint8_t> bytes = {'B', 'M'};
+    PutLittle(bytes, 54 + imageSize, 4);
+    PutLittle(bytes, 0, 4);
+    PutLittle(bytes, 54, 4);
+    PutLittle(bytes, 40, 4);
+    PutLittle(bytes, static_cast<uint32_t>(width), 4);
+    PutLittle(bytes, static_cast<uint32_t>(height), 4);
+    PutLittle(bytes, 1, 2);
+    PutLittle(bytes, 24, 2);
+    for (int i = 0; i < 6; ++i)
+        PutLittle(bytes, 0, 4);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const Rgb8 c = pixel(x, y);
+            bytes.insert(bytes.end(), {c[2], c[1], c[0]});
+        }
+        bytes.resize(bytes.size() + (stride - static_cast<uint32_t>(width) * 3), 0);
+    }
+    std::ofstream file(path, std::ios::binary);
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(file);
+}
+
+std::string MakeTestBitmapFolder(const std::vector<int>& leaveOut) {
+    static int serial = 0;
+    const std::string folder =
+        testing::TempDir() + "plumora_bitmaps_" + std::to_string(getpid()) + "_" + std::to_string(serial++);
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    for (const TestPicture& picture : TestPictures) {
+        if (std::find(leaveOut.begin(), leaveOut.end(), picture.resourceId) != leaveOut.end()) continue;
+        const int half = picture.height / 2;
+        const auto pixel = [&](int, int y) -> Rgb8 {
+            if (picture.resourceId == IDB_STAR) return {0, 255, 0};
+            if (picture.resourceId == IDB_SUN) return y < half ? Rgb8{255, 0, 0} : Rgb8{0, 255, 0};
+            return {255, 255, 255};
+        };
+        WriteTestBitmap(folder + "/" + BitmapFileName(picture.resourceId) + ".bmp", picture.width,
+                        picture.height, pixel);
+    }
+    return folder;
+}
+
+SceneGL::SceneGL(int width, int height) : width_(width), height_(height), gl_(width, height) {
+    if (!gl_.ok()) return;
+    SetBitmapFolder(MakeTestBitmapFolder());
+    LoadTextures();
+    BuildDisplayLists();
+    SetFixedGLState(false);
+    ResizeScene(width, height);
+}
+
+std::vector<uint8_t> SceneGL::ReadColour() const {
+    std::vector<uint8_t> pixels(static_cast<size_t>(width_) * height_ * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width_, height_, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}
+
+void UseFlatView(double extent, int size) {
+    glViewport(0, 0, size, size);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-extent, extent, -extent, extent, -1e6, 1e6);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+RendererExit ReadRendererExit() {
+    RendererExit exit{};
+    exit.depthTest = glIsEnabled(GL_DEPTH_TEST);
+    exit.stencilTest = glIsEnabled(GL_STENCIL_TEST);
+    exit.blend = glIsEnabled(GL_BLEND);
+    exit.texture2D = glIsEnabled(GL_TEXTURE_2D);
+    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &exit.modelviewDepth);
+    return exit;
+}

@@ -1,0 +1,53 @@
+// Test helper: an offscreen context prepared the way the program prepares its window (the scene's textures
+// from small test pictures, its display lists, the fixed state, the projection), and ways to look at what
+// a frame drew.
+#pragma once
+
+#include <GL/gl.h>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "gl_offscreen.h"
+
+using Rgb8 = std::array<uint8_t, 3>;
+
+// Writes a 24-bit bottom-up BMP; pixel(x, y) gives the colour with y counted from the bottom row.
+bool WriteTestBitmap(const std::string& path, int width, int height,
+                     const std::function<Rgb8(int, int)>& pixel);
+
+// A fresh folder holding the eight pictures at small sizes: "star" pure green, "sun" red in its lower half
+// and green in its upper half, every other picture white. Files named in leaveOut are not written.
+std::string MakeTestBitmapFolder(const std::vector<int>& leaveOut = {});
+
+// The window's context after LoadTextures and BuildDisplayLists from the test pictures, the fixed state and
+// ResizeScene(width, height).
+class SceneGL {
+public:
+    SceneGL(int width, int height);
+    bool ok() const { return gl_.ok(); }
+    int width() const { return width_; }
+    int height() const { return height_; }
+
+    // The colour buffer, bottom row first, three bytes per pixel.
+    std::vector<uint8_t> ReadColour() const;
+
+private:
+    int width_;
+    int height_;
+    OffscreenGL gl_;
+};
+
+// A square orthographic view of ±extent in x and y (and a deep z range) with the identity modelview, so
+// that feedback coordinates map back to scene units: window x = (x + extent) × size / (2 extent).
+void UseFlatView(double extent, int size);
+
+// The state every renderer must leave behind.
+struct RendererExit {
+    bool depthTest, stencilTest, blend, texture2D;
+    GLint modelviewDepth;
+};
+RendererExit ReadRendererExit();

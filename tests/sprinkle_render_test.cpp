@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "overlay/frame_rate.h"
+#include "render/laser.h"
+#include "render/recursion.h"
+#include "render/sprinkle.h"
+#include "scene_gl.h"
+#include "settings/scene_settings.h"
+#include "shell/clock.h"
+
+namespace {
+
+constexpr int ViewSize = 400;
+constexpr double Extent = 4000;
+constexpr double UnitsPerPixel = 2 * Extent / ViewSize;
+
+// Mesa hands each sprite's quad to feedback as two triangles.
+size_t Sprites(const std::vector<FeedbackVertex>& vertices) {
+    size_t n = 0;
+    for (const FeedbackVertex& v : vertices)
+        n += v.token == GL_POLYGON_TOKEN;
+    return n / 6;
+}
+
+struct Centre {
+    double x, y, reach;  // the middle of a sprite and the distance of its corners from it, in scene units
+};
+Centre SpriteCentre(const std::vector<FeedbackVertex>& v, size_t sprite) {
+    double x = 0, y = 0;
+    for (size_t i = 6 * sprite; i < 6 * sprite + 6; ++i) {
+        x += v[i].x;
+        y += v[i].y;
+    }
+    x = x / 6 * UnitsPerPixel - Extent;
+    y = y / 6 * UnitsPerPixel - Extent;
+    const double reach = std::hypot(v[6 * sprite].x * UnitsPerPixel - Extent - x,
+                                    v[6 * sprite].y * UnitsPerPixel - Extent - y);
+    return {x, y, reach};
+}
+
+// The full set of switches a renderer may leave behind, to compare before and after.
+struct GLSwitches {
+    GLboolean enabled[6];
+    GLint blendSource, blendDestination, environment, polygonMode[2], stencilWriteMask;
+    GLboolean depthWriteMask, colourMask[4];
+    bool operator==(const GLSwitches& o) const {
+        return std::equal(enabled, enabled + 6, o.enabled) && blendSource == o.blendSource &&
+               blendDestination == o.blendDestination && environment == o.environment &&
+               polygonMode[0] == o.polygonMode[0] && polygonMode[1] == o.polygonMode[1] &&
+               stencilWriteMask == o.stencilWriteMask && depthWriteMask == o.depthWriteMask &&
+               std::equal(colourMask, colourMask + 4, o.colourMask);
+    }
+};
+GLSwitches ReadSwitches() {
+    GLSwitches s{};
+    const GLenum caps[] = {GL_DEPTH_TEST, GL_STENCIL_TEST, GL_BLEND,
+                           GL_TEXTURE_2D, GL_LINE_SMOOTH,  GL_LINE_STIPPLE};
+    for (int i = 0; i < 6; ++i)
+        s.enabled[i] = glIsEnabled(caps[i]);
+    glGetIntegerv(GL_BLEND_SRC, &s.blendSource);
+    glGetIntegerv(GL_BLEND_DST, &s.blendDestination);
+    glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &s.environment);
+    glGetIntegerv(GL_POLYGON_MODE, s.polygonMode);
+    glGetIntegerv(GL_STENCIL_WRITEMASK, &s.stencilWriteMask);
+    glGetBooleanv(GL_DEPTH_WRITEMASK, &s.depthWriteMask);
+    glGetBooleanv(GL_COLOR_WRITEMASK, s.colourMask);
+    return s;
+}
+
+class SprinkleTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(scene.ok());
+        UseFlatView(Extent, ViewSize);
+        SceneSettings = {};
+        SceneSettings.RouteA = 1;
+        SceneSettings.SpeedTexture = 10;
+        SceneSettings.FuncRadius = RadiusPower;
+        SceneSettings.FuncAngle = AngleLinear;
+        SceneSettings.AlphaSprinkle = 255;
+        SceneSettings.SpeedLaser = 10;
+        SceneSettings.LineWidth = 1;
+        SceneSettings.AlphaLaser = 1;
+        DepthSlope = DepthOffset = 0;
+        FrameRate = 0;
+        TimePhase = 200;
+        FixClock(7000);
+    }
+    void TearDown() override { ReleaseClock(); }
+
+    double SprinkleTime() const { return 7000 * (SceneSettings.SpeedTexture * 0.005 / 1000) + TimePhase; }
+
+    // The radius and angle of every pass, computed apart from the renderer.
+    std::vector<CurveState> Passes() const {
+        const double t = SprinkleTime();
+        std::vector<CurveState> passes;
+        for (CurveState c = SprinkleCurveStart(t, SceneSettings.Density); c.radius < SceneDepth;
+             StepCurve(c, t, SceneSettings.FuncRadius, SceneSettings.FuncAngle))
+            passes.push_back(c);
+        return passes;
+    }
+
+    std::vector<FeedbackVertex> Draw() const {
+        return CaptureFeedback([] { DrawSprinkle(); });
+    }
+
+    SceneGL scene{ViewSize, ViewSize};
+};
+
+TEST_F(SprinkleTest, DensitySetsTheNumberOfPasses) {
+    SceneSettings.Density = 0;
+    const size_t sparse = Sprites(Draw());
+    EXPECT_EQ(sparse, Passes().size());
+    EXPECT_TRUE(sparse >= 24 && sparse <= 31) << sparse;
+
+    SceneSettings.Density = 90;
+    const size_t dense = Sprites(Draw());
+    EXPECT_EQ(dense, Passes().size());
+    EXPECT_TRUE(dense >= 235 && dense <= 301) << dense;
+}
+
+TEST_F(SprinkleTest, RouteBSitsAtTheMirroredAngleAndGrowsWithTheRadius) {
+    SceneSettings.RouteA = 0;
+    SceneSettings.RouteB = 3;  // fancy star, half side 0.25
+    const auto v = Draw();
+    const std::vector<CurveState> passes = Passes();
+    ASSERT_EQ(Sprites(v), passes.size());
+    for (size_t i : {size_t{0}, passes.size() - 1}) {
+        const double r = passes[i].radius, a = passes[i].angle;
+        const Centre c = SpriteCentre(v, i);
+        EXPECT_NEAR(c.x, r * std::cos(-a), 0.1);
+        EXPECT_NEAR(c.y, r * std::sin(-a), 0.1);
+        EXPECT_NEAR(c.reach, 0.25 * std::sqrt(2.0) * 1.8 * std::pow(r, 0.7), 0.1);
+    }
+
+    SceneSettings.RouteA = 3;  // the same picture at A and −A: a pattern symmetric about the X axis
+    const auto pairs = Draw();
+    ASSERT_EQ(Sprites(pairs), 2 * passes.size());
+    const Centre a = SpriteCentre(pairs, 0), b = SpriteCentre(pairs, 1);
+    EXPECT_NEAR(a.x, b.x, 0.1);
+    EXPECT_NEAR(a.y, -b.y, 0.1);
+}
+
+TEST_F(SprinkleTest, ABlendingModeOutsideTheTableKeepsTheLasersBlendFunction) {
+    SceneSettings.BlendingMode = 2;  // "darkening"
+    DrawSprinkle();
+    EXPECT_EQ(GLenum(ReadSwitches().blendSource), GLenum{GL_SRC_ALPHA_SATURATE});
+    for (int32_t mode : {3, -1}) {
+        glBlendFunc(GL_SRC_COLOR, GL_ONE_MINUS_SRC_COLOR);
+        SceneSettings.BlendingMode = mode;
+        DrawSprinkle();
+        const GLSwitches s = ReadSwitches();
+        EXPECT_EQ(GLenum(s.blendSource), GLenum{GL_SRC_COLOR}) << mode;
+        EXPECT_EQ(GLenum(s.blendDestination), GLenum{GL_ONE_MINUS_SRC_COLOR}) << mode;
+    }
+}
+
+TEST_F(SprinkleTest, TrailsOverAVisibleLaserFadeWithTheFrameRate) {
+    SettingsRecord& s = SceneSettings;
+    s.AlphaSprinkle = 300;
+    EXPECT_DOUBLE_EQ(SpriteAlpha(s), 300 / 255.0);  // above 1: OpenGL clamps it
+
+    s.Stack = 1;
+    s.RenderingMode = 1;
+    DrawLaser();
+    EXPECT_EQ(SpriteAlpha(s), 1.0);  // no frame rate measured yet
+    FrameRate = 50;
+    EXPECT_DOUBLE_EQ(SpriteAlpha(s), std::sqrt(0.01 * (1 - std::cos(LaserAngleStep))) * (300 / 50.0));
+    EXPECT_DOUBLE_EQ(LaserAngleStep, 0.85 * (7000 * (10 * 0.005 / 1000) + 200));
+
+    s.Stencil = 1;  // the Laser is only a window: no fading
+    EXPECT_DOUBLE_EQ(SpriteAlpha(s), 300 / 255.0);
+    s.Stencil = 0;
+    s.RenderingMode = 15;  // names no Laser
+    EXPECT_DOUBLE_EQ(SpriteAlpha(s), 300 / 255.0);
+}
+
+TEST_F(SprinkleTest, OffSprinkleDrawsNothingAndLeavesTheLasersState) {
+    SceneSettings.RenderingMode = 9;
+    SceneSettings.DepthTest = SceneSettings.Stencil = 1;
+    SceneSettings.Antialias = 1;
+    DrawLaser();
+    const GLSwitches laser = ReadSwitches();
+    SceneSettings.OffSprinkle = 1;
+    EXPECT_TRUE(Draw().empty());
+    EXPECT_TRUE(ReadSwitches() == laser);
+}
+
+TEST_F(SprinkleTest, RestoresWritesAndSwitchesOffWhatItUsed) {
+    const GLint depth = ReadRendererExit().modelviewDepth;
+    SceneSettings.DepthTest = SceneSettings.Stencil = 1;
+    for (int32_t route : {1, 5, 6, -1}) {  // routes outside 0-5 draw no sprite
+        SceneSettings.RouteA = SceneSettings.RouteB = route;
+        const size_t sprites = Sprites(Draw());
+        EXPECT_EQ(sprites == 0, route > 5 || route < 0) << route;
+        const RendererExit exit = ReadRendererExit();
+        EXPECT_FALSE(exit.depthTest || exit.stencilTest || exit.blend || exit.texture2D);
+        EXPECT_EQ(exit.modelviewDepth, depth);
+        const GLSwitches s = ReadSwitches();
+        EXPECT_TRUE(s.depthWriteMask);
+        EXPECT_EQ(s.stencilWriteMask & 0xFF, 1);
+        EXPECT_EQ(GLenum(s.environment), GLenum{GL_MODULATE});
+        EXPECT_EQ(GLenum(s.polygonMode[0]), GLenum{GL_FILL});
+    }
+}
+
+// At Density 100 "Power" leaves the radius as it is: the pass count bound ends the frame after a ring of
+// MaxPathPoints sprites. Above 100 the exponent is huge and the path leaves after its first pass.
+TEST_F(SprinkleTest, DensityOfAHundredOrMoreWithPowerStillEnds) {
+    SceneSettings.Density = 100;
+    EXPECT_EQ(Sprites(Draw()), size_t{MaxPathPoints});
+    SceneSettings.Density = 150;
+    EXPECT_EQ(Sprites(Draw()), 1u);
+}
+
+}  // namespace

@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "render/bitmap_source.h"
+#include "render/textures.h"
+#include "resources/resource_ids.h"
+#include "scene_gl.h"
+#include "shell/user_message.h"
+
+namespace {
+
+struct Message {
+    std::string text, caption;
+    MessageIcon icon;
+};
+std::vector<Message> Messages;
+void Collect(const char* text, const char* caption, MessageIcon icon) {
+    Messages.push_back({text, caption, icon});
+}
+
+class TexturesTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(gl.ok());
+        Messages.clear();
+        SetUserMessageObserver(Collect);
+    }
+    void TearDown() override { SetUserMessageObserver(nullptr); }
+
+    static GLint Level(GLuint texture, int level, GLenum parameter) {
+        glBindTexture(GL_TEXTURE_2D, texture);
+        GLint value = 0;
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, level, parameter, &value);
+        return value;
+    }
+    static GLint Filter(GLuint texture, GLenum which) {
+        glBindTexture(GL_TEXTURE_2D, texture);
+        GLint value = 0;
+        glGetTexParameteriv(GL_TEXTURE_2D, which, &value);
+        return value;
+    }
+
+    OffscreenGL gl{200, 200};
+};
+
+TEST_F(TexturesTest, EveryPictureLoadsWithFourBitsPerChannelAndItsFilters) {
+    SetBitmapFolder(MakeTestBitmapFolder());
+    LoadTextures();
+    BuildDisplayLists();
+    EXPECT_TRUE(Messages.empty());
+
+    for (GLuint texture : SpriteTextures) {
+        EXPECT_EQ(Level(texture, 0, GL_TEXTURE_INTERNAL_FORMAT), GL_RGB4);
+        EXPECT_EQ(Filter(texture, GL_TEXTURE_MIN_FILTER), GL_NEAREST);
+        EXPECT_EQ(Filter(texture, GL_TEXTURE_MAG_FILTER), GL_LINEAR);
+    }
+    EXPECT_EQ(Level(SpriteTextures[4], 0, GL_TEXTURE_HEIGHT), 8);  // milky way: half as high as wide
+
+    for (GLuint texture : StripTextures) {
+        EXPECT_EQ(Level(texture, 0, GL_TEXTURE_INTERNAL_FORMAT), GL_RGB4);
+        EXPECT_EQ(Filter(texture, GL_TEXTURE_MIN_FILTER), GL_LINEAR_MIPMAP_LINEAR);
+        EXPECT_EQ(Level(texture, 1, GL_TEXTURE_WIDTH), 16);  // the mipmap chain is there
+    }
+    // The halley comet picture serves two strips, in two textures of its own.
+    EXPECT_NE(StripTextures[1], StripTextures[3]);
+    EXPECT_EQ(Level(StripTextures[3], 0, GL_TEXTURE_HEIGHT), 16);
+}
+
+TEST_F(TexturesTest, EachMissingPictureIsReportedAndTheListsAreStillBuilt) {
+    SetBitmapFolder(
+        MakeTestBitmapFolder({IDB_STAR, IDB_HALLEY_COMET}));  // star, and the halley comet loaded twice
+    LoadTextures();
+    BuildDisplayLists();
+    ASSERT_EQ(Messages.size(), 3u);
+    for (const Message& m : Messages) {
+        EXPECT_EQ(m.text, "Load image Failed.");
+        EXPECT_EQ(m.caption, "ERROR");
+        EXPECT_EQ(m.icon, MessageIcon::Information);
+    }
+    EXPECT_TRUE(glIsList(LaserList));
+    for (GLuint list : SpriteLists)
+        EXPECT_TRUE(glIsList(list));
+    for (GLuint list : ShapeLists)
+        EXPECT_TRUE(glIsList(list));
+    EXPECT_EQ(Level(SpriteTextures[0], 0, GL_TEXTURE_WIDTH), 16);  // the others still load
+}
+
+// The first stored row of a bitmap is its bottom: the "sun" test picture, red below and green above, shows
+// red at the bottom of its sprite.
+TEST_F(TexturesTest, PicturesStandUprightOnTheirSprites) {
+    SetBitmapFolder(MakeTestBitmapFolder());
+    LoadTextures();
+    BuildDisplayLists();
+    UseFlatView(1, 200);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glEnable(GL_TEXTURE_2D);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    glPushMatrix();
+    glScaled(2, 2, 1);  // the sun's square fills the view
+    glCallList(SpriteLists[0]);
+    glPopMatrix();
+    glDisable(GL_TEXTURE_2D);
+
+    uint8_t bottom[3], top[3];
+    glReadPixels(100, 20, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, bottom);
+    glReadPixels(100, 180, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, top);
+    EXPECT_EQ(bottom[0], 255);
+    EXPECT_EQ(bottom[1], 0);
+    EXPECT_EQ(top[0], 0);
+    EXPECT_EQ(top[1], 255);
+}
+
+TEST(FetchBitmap, ReadsPaddedRowsBottomFirstAndRefusesOtherKinds) {
+    const std::string folder = MakeTestBitmapFolder();
+    SetBitmapFolder(folder);
+    const std::string star = folder + "/" + BitmapFileName(IDB_STAR) + ".bmp";
+    // Five pixels make 15 bytes a row, padded to 16; the bottom row is blue, the top one red.
+    ASSERT_TRUE(WriteTestBitmap(star, 5, 2, [](int, int y) {
+        return y == 0 ? Rgb8{0, 0, 255} : Rgb8{255, 0, 0};
+    }));
+    BitmapPixels bitmap;
+    ASSERT_TRUE(FetchBitmap(IDB_STAR, bitmap));
+    EXPECT_EQ(bitmap.width, 5);
+    EXPECT_EQ(bitmap.height, 2);
+    EXPECT_EQ(bitmap.bgr[0], 255);       // blue of the bottom row's first pixel
+    EXPECT_EQ(bitmap.bgr[16 + 2], 255);  // red of the top row's first pixel, after the padding
+    ReleaseBitmap(bitmap);
+    EXPECT_EQ(bitmap.bgr, nullptr);
+
+    std::vector<char> bytes;
+    {
+        std::ifstream in(star, std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    const auto rewrite = [&](const std::vector<char>& content) {
+        std::ofstream out(star, std::ios::binary | std::ios::trunc);
+        out.write(content.data(), static_cast<std::streamsize>(content.size()));
+    };
+    std::vector<char> thirtyTwoBits = bytes;
+    thirtyTwoBits[28] = 32;
+    rewrite(thirtyTwoBits);
+    EXPECT_FALSE(FetchBitmap(IDB_STAR, bitmap));
+    rewrite(std::vector<char>(bytes.begin(), bytes.end() - 1));  // one byte short of its pixels
+    EXPECT_FALSE(FetchBitmap(IDB_STAR, bitmap));
+    EXPECT_FALSE(FetchBitmap(109, bitmap));  // names no picture
+}
+
+}  // namespace

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds the benchmark, runs it at the default size and puts its figures and half-size copies of the six
+# snapshots into docs/looks/ (look1.png … look6.png); the figures go to standard output.
+# Arguments go to plumora_bench (e.g. --frames 100).
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+
+bash tools/build.sh native >/dev/null
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+build/native/plumora_bench --out "$out" "$@"
+mkdir -p docs/looks
+for i in 1 2 3 4 5 6; do
+  convert "$out/look$i.png" -resize 50% "docs/looks/look$i.png"
+done
