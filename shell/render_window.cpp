@@ -69,6 +69,22 @@ void FillPixelFormat() {
     PixelFormat.iLayerType = PFD_MAIN_PLANE;
 }
 
+// Whether reading the front buffer gives back what a swap has shown. Some implementations (Mesa's under
+// Wine, for one) keep the back buffer across a swap but read the front buffer as black; copying it back
+// would then wipe the picture in every frame instead of keeping its trails. One nearly black frame is shown.
+bool FrontBufferReadsBack() {
+    glClearColor(0, 0, 16 / 255.0f, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    SwapBuffers(RenderDC);
+    glFinish();
+    GLubyte pixel[4] = {};
+    glReadBuffer(GL_FRONT);
+    glReadPixels(0, 0, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+    glReadBuffer(GL_BACK);
+    glClearColor(0, 0, 0, 1);
+    return pixel[2] >= 8;
+}
+
 // Creates and activates the context; on failure tears the window down, tells the user and returns false.
 bool CreateGLContext() {
     const auto fail = [](const char* text) {
@@ -95,6 +111,7 @@ bool CreateGLContext() {
         const PROC proc = wglGetProcAddress("wglSwapIntervalEXT");
         if (proc != nullptr) reinterpret_cast<SwapIntervalProc>(reinterpret_cast<void*>(proc))(0);
     }
+    if (CopyFrontBuffer) CopyFrontBuffer = FrontBufferReadsBack();
     return true;
 }
 
