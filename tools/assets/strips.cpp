@@ -10,9 +10,10 @@ Image DrawBlueComet(int width, int height) {
     const double middle = height / 2.0;
     return Paint(width, height, 3, [&](double x, double y) {
         const double dx = x - headX, dy = y - middle;
-        // Deep blue sky, a little lighter along the middle, with faint cloudiness.
+        // Bright blue sky (the Laser tints and blends it by colour, which darkens it a lot), a little lighter
+        // along the middle, with faint cloudiness.
         const double across = dy / middle;
-        Colour c = Colour{0.03, 0.12, 0.42} *
+        Colour c = Colour{0.10, 0.40, 0.85} *
                    (0.75 + 0.25 * (1 - across * across) + 0.08 * Fbm(x / 30, y / 30, 31, 3));
         // The head: a white core in a cyan coma, squashed at the front.
         const double front = dx > 0 ? dx * 1.6 : dx;
@@ -26,7 +27,7 @@ Image DrawBlueComet(int width, int height) {
             const double tail = std::exp(-along / 110) * std::exp(-(dy / spread) * (dy / spread)) * streaks;
             const double onset = SmoothStep(0, 10, along);
             c = c + Mix(Colour{0.4, 0.9, 1.0}, Colour{0.2, 0.5, 1.0}, Clamp01(along / 160)) *
-                        (0.85 * tail * onset);
+                        (1.1 * tail * onset);
         }
         return c;
     });
