@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr int CaseCount = 2000;
+constexpr int CaseCount = 500;
 
 // A read buffer as the store would leave it: cleared, then filled with a value of some type and size that
 // fits (a DWORD, a text, binary data, or bytes to the very end with no NUL).

@@ -6,24 +6,37 @@ SCR=${SCR:?SCR must name Plumora.scr}
 TITLE="Plumora 2.5"
 SAVER_PID=""
 SAVER_EXIT_FILE=""
+SAVER_PID_FILE=""
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# Starts the saver in the background with the given arguments.
+# Starts the saver in the background with the given arguments. Wine runs the program in the process it
+# starts, so the process id of "timeout" (whose child it is) is all that is needed to end it.
 start_saver() {
+  stop_saver
   SAVER_EXIT_FILE=$(mktemp)
+  SAVER_PID_FILE=$(mktemp)
   rm -f "$SAVER_EXIT_FILE"
-  local exit_file=$SAVER_EXIT_FILE
-  (timeout --kill-after=5 60 wine "$SCR" "$@" </dev/null >/dev/null 2>&1; echo $? >"$exit_file") &
+  local exit_file=$SAVER_EXIT_FILE pid_file=$SAVER_PID_FILE
+  (
+    timeout --kill-after=5 60 wine "$SCR" "$@" </dev/null >/dev/null 2>&1 &
+    echo $! >"$pid_file"
+    wait $!
+    echo $? >"$exit_file"
+  ) &
   SAVER_PID=$!
 }
 
-# Ends whatever the test started: the Windows process (its command line starts with the program's path)
-# and the shell that waits for it.
+# Ends what this test started, by process id: other tests may run their own saver at the same time. The
+# signal reaches the program through "timeout", which forwards it and kills after 5 s if need be.
 stop_saver() {
-  pkill -f '^[^ ]*Plumora[.]scr' 2>/dev/null || true
-  if [ -n "$SAVER_PID" ]; then kill "$SAVER_PID" 2>/dev/null || true; fi
-  SAVER_PID=""
+  # Only while it runs: once it has ended, its process id may belong to someone else.
+  if [ -n "${SAVER_PID_FILE:-}" ] && [ -s "$SAVER_PID_FILE" ] && [ ! -s "$SAVER_EXIT_FILE" ]; then
+    kill "$(cat "$SAVER_PID_FILE")" 2>/dev/null || true
+  fi
+  if [ -n "$SAVER_PID" ]; then wait "$SAVER_PID" 2>/dev/null || true; fi
+  [ -z "${SAVER_PID_FILE:-}" ] || rm -f "$SAVER_PID_FILE"
+  SAVER_PID="" SAVER_PID_FILE=""
 }
 trap stop_saver EXIT
 
