@@ -6,26 +6,39 @@ SCR=${SCR:?SCR must name Plumora.scr}
 TITLE="Plumora 2.5"
 SAVER_PID=""
 SAVER_EXIT_FILE=""
+SAVER_PID_FILE=""
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# Starts the saver in the background with the given arguments.
+# Starts the saver in the background with the given arguments. Wine runs the program in the process it
+# starts, so the process id of "timeout" (whose child it is) is all that is needed to end it.
 start_saver() {
+  stop_saver
   SAVER_EXIT_FILE=$(mktemp)
+  SAVER_PID_FILE=$(mktemp)
   rm -f "$SAVER_EXIT_FILE"
-  local exit_file=$SAVER_EXIT_FILE
-  (timeout --kill-after=5 60 wine "$SCR" "$@" </dev/null >/dev/null 2>&1; echo $? >"$exit_file") &
+  local exit_file=$SAVER_EXIT_FILE pid_file=$SAVER_PID_FILE
+  (
+    timeout --kill-after=5 60 wine "$SCR" "$@" </dev/null >/dev/null 2>&1 &
+    echo $! >"$pid_file"
+    wait $!
+    echo $? >"$exit_file"
+  ) &
   SAVER_PID=$!
 }
 
-# Ends whatever the test started: the Windows process (its command line starts with the program's path)
-# and the shell that waits for it.
+# Ends what this test started, by process id: other tests may run their own saver at the same time. The
+# signal reaches the program through "timeout", which forwards it and kills after 5 s if need be.
 stop_saver() {
-  pkill -f '^[^ ]*Plumora[.]scr' 2>/dev/null || true
-  if [ -n "$SAVER_PID" ]; then kill "$SAVER_PID" 2>/dev/null || true; fi
-  SAVER_PID=""
+  # Only while it runs: once it has ended, its process id may belong to someone else.
+  if [ -n "${SAVER_PID_FILE:-}" ] && [ -s "$SAVER_PID_FILE" ] && [ ! -s "$SAVER_EXIT_FILE" ]; then
+    kill "$(cat "$SAVER_PID_FILE")" 2>/dev/null || true
+  fi
+  if [ -n "$SAVER_PID" ]; then wait "$SAVER_PID" 2>/dev/null || true; fi
+  [ -z "${SAVER_PID_FILE:-}" ] || rm -f "$SAVER_PID_FILE"
+  SAVER_PID="" SAVER_PID_FILE=""
 }
-trap stop_saver EXIT
+trap 'stop_saver; delete_key' EXIT
 
 # Waits up to $1 seconds for the saver to end and prints its exit code; fails if it does not end.
 wait_exit() {
@@ -114,5 +127,74 @@ screenshot() { import -window root "$1" 2>/dev/null || fail "no screenshot"; }
 # Prints how many pixels of the region $2 ("WxH+X+Y") of picture $1 satisfy the ImageMagick fx test $3
 # (channels r, g, b from 0 to 1).
 count_pixels() {
-  convert "$1" -crop "$2" +repage -fx "$3 ? 1 : 0" -format '%[fx:round(mean*w*h)]' info:
+  convert "$1" -precision 16 -crop "$2" +repage -fx "$3 ? 1 : 0" -format '%[fx:round(mean*w*h)]' info:
+}
+
+# The settings key, written with Wine's reg tool before a run and read back with it after.
+KEY='HKCU\Control Panel\Screen Saver.Plumora'
+
+reg_quiet() { timeout 30 wine reg "$@" </dev/null >/dev/null 2>&1; }
+delete_key() { reg_quiet delete "$KEY" /f || true; }
+key_exists() { reg_quiet query "$KEY"; }
+
+# The 29 look values of the first built-in look, in their stored forms, as lines of a .reg file.
+look_lines() {
+  cat <<'EOF'
+"ColorGrads"="128 96 10"
+"ColorConst"="102 102 102"
+"ColorAmplitude"="178 178 178"
+"AlphaLaser"=dword:00000050
+"AlphaSprinkle"=dword:00000080
+"RenderingMode"=dword:00000001
+"StippleMode"=dword:00000000
+"SymmetryMode"=dword:00000000
+"BlendingMode"=dword:00000000
+"RouteA"=dword:00000001
+"RouteB"=dword:00000004
+"Density"=dword:00000046
+"SpeedLaser"=dword:0000000a
+"SpeedTexture"=dword:0000000a
+"SpeedView"=dword:0000000a
+"Stack"=dword:00000001
+"Doubled"=dword:00000000
+"Stencil"=dword:00000000
+"Antialias"=dword:00000001
+"RotateZ"=dword:00000001
+"RotateX"=dword:00000001
+"RotateY"=dword:00000000
+"DepthTest"=dword:00000000
+"LineWidth"=dword:0000000a
+"StippleSize"=dword:00000005
+"DepthAmpl"=dword:0000001a
+"DepthFreq"=dword:00000040
+"FuncRadius"=dword:00000001
+"FuncAngle"=dword:00000000
+EOF
+}
+
+# Writes a complete main key: write_key <version> <Period> <AutoList> [<list subkey> ...]. Each list subkey
+# named gets the look too.
+write_key() {
+  local version=$1 period=$2 autolist=$3 subkey file
+  shift 3
+  file=$(mktemp --suffix=.reg)
+  {
+    echo 'REGEDIT4'
+    echo
+    echo '[HKEY_CURRENT_USER\Control Panel\Screen Saver.Plumora]'
+    printf '@=dword:%08x\n' "$version"
+    printf '"custom%d"="saved %d"\n' 1 1 2 2 3 3 4 4
+    printf '"Period"=dword:%08x\n"SavedList"=dword:00000000\n' "$period"
+    printf '"AutoList"=dword:%08x\n"OffSprinkle"=dword:00000000\n' "$autolist"
+    look_lines
+    for subkey in "$@"; do
+      echo
+      echo "[HKEY_CURRENT_USER\\Control Panel\\Screen Saver.Plumora\\$subkey]"
+      look_lines
+    done
+  } >"$file"
+  delete_key
+  reg_quiet import "Z:${file//\//\\}" || fail "wine reg import failed"
+  rm -f "$file"
+  key_exists || fail "the key was not written"
 }

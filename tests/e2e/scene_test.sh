@@ -5,7 +5,7 @@ SCR=$1
 source "$(dirname "$0")/lib.sh"
 FULL=$(screen_geometry)
 SHOTS=$(mktemp -d)
-trap 'stop_saver; rm -rf "$SHOTS"' EXIT
+trap 'stop_saver; delete_key; rm -rf "$SHOTS"' EXIT
 
 # The overlay's colours are exact: the buffer-depth lines are (0.5, 1, 0), the driver strings magenta.
 OVERLAY_GREEN='abs(r-0.5)<0.02 && g>0.98 && b<0.02'
@@ -16,17 +16,26 @@ BRIGHT='r+g+b>1.2'
 DEPTHS_REGION=400x220+930+690
 STRINGS_REGION=500x160+40+770
 PROMPT_REGION=340x40+28+48
+PROMPT_BACKING_ROW=316x1+34+76
+RATE_REGION=200x40+940+930
 
-case_overlay_and_prompt() {
+# Stores the first look changed to draw nothing (no Laser style, no Sprinkle texture), so that only the
+# overlays are lit.
+store_black_look() {
+  write_key 25 0 0
+  for value in RenderingMode RouteA RouteB; do
+    reg_quiet add "$KEY" /v $value /t REG_DWORD /d 0 /f || fail "wine reg add failed"
+  done
+}
+
+case_overlay() {
+  store_black_look
   start_saver /s
   wait_window_geometry 20 "$FULL" >/dev/null
-  sleep 2
+  sleep 1
   screenshot "$SHOTS/before.png"
-  [ "$(count_pixels "$SHOTS/before.png" $DEPTHS_REGION "$OVERLAY_GREEN")" -lt 50 ] ||
-    fail "overlay text before F2"
-  # Nothing is stored in a fresh prefix, so the first-run prompt shows.
-  [ "$(count_pixels "$SHOTS/before.png" $PROMPT_REGION "$BRIGHT")" -gt 500 ] ||
-    fail "no first-run prompt"
+  [ "$(count_pixels "$SHOTS/before.png" 1280x1024+0+0 "$BRIGHT")" -eq 0 ] ||
+    fail "something is drawn before F2 (or the stored settings show the first-run prompt)"
 
   key F2
   sleep 2  # the frame-rate line follows once its first second is over
@@ -35,14 +44,70 @@ case_overlay_and_prompt() {
     fail "no buffer-depth lines after F2"
   [ "$(count_pixels "$SHOTS/after.png" $STRINGS_REGION "$MAGENTA")" -gt 300 ] ||
     fail "no driver strings after F2"
+  [ "$(count_pixels "$SHOTS/after.png" $RATE_REGION 'r<0.02 && g>0.98 && b<0.02')" -gt 50 ] ||
+    fail "no frame-rate line after F2"
 
   key F2
   sleep 1
   screenshot "$SHOTS/again.png"
-  [ "$(count_pixels "$SHOTS/again.png" $DEPTHS_REGION "$OVERLAY_GREEN")" -lt 50 ] ||
+  [ "$(count_pixels "$SHOTS/again.png" 1280x1024+0+0 "$BRIGHT")" -eq 0 ] ||
     fail "the overlay stayed after the second F2"
   key Escape
   [ "$(wait_exit 15)" = 0 ] || fail "Escape did not end it"
+}
+
+# With nothing stored the prompt shows over the first look: white text on a solid backing whose bottom
+# rows (below the text) are one colour from end to end.
+case_first_run_prompt() {
+  start_saver /s
+  wait_window_geometry 20 "$FULL" >/dev/null
+  sleep 2
+  screenshot "$SHOTS/prompt.png"
+  [ "$(count_pixels "$SHOTS/prompt.png" $PROMPT_REGION 'r>0.98 && g>0.98 && b>0.98')" -gt 300 ] ||
+    fail "no white prompt text"
+  [ "$(convert "$SHOTS/prompt.png" -crop $PROMPT_BACKING_ROW +repage -format '%k' info:)" = 1 ] ||
+    fail "no solid backing under the prompt"
+  key Escape
+  [ "$(wait_exit 15)" = 0 ] || fail "Escape did not end it"
+}
+
+# Prints how many pixels differ between two screenshots (with a little tolerance for dithering).
+differing_pixels() { { compare -metric AE -fuzz 2% "$1" "$2" null: 2>&1 || true; } | awk '{printf "%d", $1}'; }
+
+case_scene_moves() {
+  start_saver /s
+  wait_window_geometry 20 "$FULL" >/dev/null
+  sleep 2
+  screenshot "$SHOTS/one.png"
+  sleep 1
+  screenshot "$SHOTS/two.png"
+  local lit changed
+  lit=$(count_pixels "$SHOTS/one.png" 1280x1024+0+0 'r+g+b>0.3')
+  [ "$lit" -gt 50000 ] || fail "the scene is (nearly) black: $lit lit pixels"
+  changed=$(differing_pixels "$SHOTS/one.png" "$SHOTS/two.png")
+  [ "$changed" -gt 20000 ] || fail "the scene did not move: $changed pixels changed"
+  key Escape
+  [ "$(wait_exit 15)" = 0 ] || fail "Escape did not end it"
+}
+
+# Each built-in look, chosen at start-up as the only list marked for the switch, is lit and moves.
+case_six_looks() {
+  local look lit changed
+  for look in 0 1 2 3 4 5; do
+    write_key 25 3600 $((1 << look))
+    start_saver /s
+    wait_window_geometry 20 "$FULL" >/dev/null
+    sleep 2
+    screenshot "$SHOTS/look$look-a.png"
+    sleep 1
+    screenshot "$SHOTS/look$look-b.png"
+    lit=$(count_pixels "$SHOTS/look$look-a.png" 1280x1024+0+0 'r+g+b>0.06')
+    [ "$lit" -gt 1000 ] || fail "look $((look + 1)) is (nearly) black: $lit lit pixels"
+    changed=$(differing_pixels "$SHOTS/look$look-a.png" "$SHOTS/look$look-b.png")
+    [ "$changed" -gt 2000 ] || fail "look $((look + 1)) did not move: $changed pixels changed"
+    key Escape
+    [ "$(wait_exit 15)" = 0 ] || fail "Escape did not end look $((look + 1))"
+  done
 }
 
 "case_$2"
