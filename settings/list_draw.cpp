@@ -2,6 +2,7 @@
 
 #include "settings/random.h"
 #include "settings/scene_settings.h"
+#include "shell/clock.h"
 
 namespace {
 
@@ -20,6 +21,10 @@ uint32_t LowestMarked(int32_t autoList) {
 }
 
 }  // namespace
+
+void SeedListDraw() {
+    SeedRandom(static_cast<uint32_t>(static_cast<int32_t>(TimePhase) / 2) + static_cast<uint32_t>(ClockMs()));
+}
 
 bool AnyListMarked(int32_t autoList) {
     return Marked(autoList, LowestMarked(autoList));

@@ -3,6 +3,10 @@
 
 #include <cstdint>
 
+// Seeds the generator for a draw: truncate(TimePhase) / 2 + the clock, so that draws differ from run to run
+// and from switch to switch.
+void SeedListDraw();
+
 // Whether AutoList marks at least one of the ten lists.
 bool AnyListMarked(int32_t autoList);
 

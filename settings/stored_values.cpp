@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <type_traits>
 
 namespace {
@@ -18,6 +19,8 @@ constexpr auto AnyCount = Range(0, std::numeric_limits<int32_t>::max());
 constexpr auto ListMask = Range(0, 1023);
 constexpr SettingRange Channel = {0, 1};
 constexpr SettingRange Weight = {0, 0.001};
+constexpr std::array<SettingRange, 3> Colour = {{Channel, Channel, Channel}};
+constexpr auto AnyWidth = Range(0, std::numeric_limits<float>::max());
 
 int32_t SaturatingTruncate(double x) {
     if (x != x) return 0;
@@ -43,6 +46,7 @@ double StoredProduct(StoredForm form, int channel, double value) {
         case StoredForm::Colour255: return value * 255;
         case StoredForm::Grads: return channel < 2 ? value * 10000000 : value;
         case StoredForm::Whole:
+        case StoredForm::Choice:
         case StoredForm::Flag:
         case StoredForm::WholeDouble: break;
     }
@@ -58,6 +62,7 @@ double ChannelFromStored(StoredForm form, int channel, int32_t stored) {
         case StoredForm::Colour255: return number / 255;
         case StoredForm::Grads: return channel < 2 ? number / 10000000 : number;
         case StoredForm::Whole:
+        case StoredForm::Choice:
         case StoredForm::Flag:
         case StoredForm::WholeDouble: break;
     }
@@ -78,44 +83,65 @@ int32_t ChannelToStored(StoredForm form, int channel, double value) {
     return stored;
 }
 
+// An index kept within its table: a number beyond either end becomes that end. Unsigned fields compare as
+// the unsigned numbers they hold, so a stored −1 is a large index.
+template <class Field>
+Field WithinRange(Field index, const SettingRange& range) {
+    if (static_cast<double>(index) < range.min) return static_cast<Field>(range.min);
+    if (static_cast<double>(index) > range.max) return static_cast<Field>(range.max);
+    return index;
+}
+
+template <size_t Count>
+std::array<const StoredValue*, Count> InSaveOrder(size_t first) {
+    std::array<const StoredValue*, Count> ordered{};
+    for (size_t i = first; i < first + Count; ++i) {
+        const size_t position = StoredValues[i].savePosition;
+        if (position < Count) ordered[position] = &StoredValues[i];
+    }
+    return ordered;
+}
+
 }  // namespace
 
+// Each row: registry name, stored form, field, range, and the value's place in a save (which writes the
+// triples first, the weights leading, and the opacities ahead of the other numbers; in the main key "Period"
+// ahead of the other switch values).
 const std::array<StoredValue, LookValueCount + SwitchValueCount> StoredValues = {{
-    {"ColorConst", StoredForm::Colour255, &SettingsRecord::ColorConst, {{Channel, Channel, Channel}}},
-    {"ColorAmplitude", StoredForm::Colour255, &SettingsRecord::ColorAmplitude, {{Channel, Channel, Channel}}},
-    {"ColorGrads", StoredForm::Grads, &SettingsRecord::ColorGrads, {{Weight, Weight, {0, 100}}}},
-    {"RenderingMode", StoredForm::Whole, &SettingsRecord::RenderingMode, Range(0, 14)},
-    {"StippleMode", StoredForm::Whole, &SettingsRecord::StippleMode, Range(0, 3)},
-    {"SymmetryMode", StoredForm::Whole, &SettingsRecord::SymmetryMode, Range(0, 2)},
-    {"BlendingMode", StoredForm::Whole, &SettingsRecord::BlendingMode, Range(0, 2)},
-    {"RouteA", StoredForm::Whole, &SettingsRecord::RouteA, Range(0, 5)},
-    {"RouteB", StoredForm::Whole, &SettingsRecord::RouteB, Range(0, 5)},
-    {"Density", StoredForm::Whole, &SettingsRecord::Density, Range(0, 100)},
-    {"SpeedLaser", StoredForm::Whole, &SettingsRecord::SpeedLaser, Speed},
-    {"SpeedTexture", StoredForm::Whole, &SettingsRecord::SpeedTexture, Speed},
-    {"SpeedView", StoredForm::Whole, &SettingsRecord::SpeedView, Speed},
-    {"AlphaLaser", StoredForm::Hundredths, &SettingsRecord::AlphaLaser, Range(0, 1)},
-    {"AlphaSprinkle", StoredForm::Whole, &SettingsRecord::AlphaSprinkle, Range(0, 511)},
-    {"Stack", StoredForm::Flag, &SettingsRecord::Stack, Flag},
-    {"Doubled", StoredForm::Flag, &SettingsRecord::Doubled, Flag},
-    {"Stencil", StoredForm::Flag, &SettingsRecord::Stencil, Flag},
-    {"Antialias", StoredForm::Flag, &SettingsRecord::Antialias, Flag},
-    {"RotateZ", StoredForm::Flag, &SettingsRecord::RotateZ, Flag},
-    {"RotateX", StoredForm::Flag, &SettingsRecord::RotateX, Flag},
-    {"RotateY", StoredForm::Flag, &SettingsRecord::RotateY, Flag},
-    {"DepthTest", StoredForm::Flag, &SettingsRecord::DepthTest, Flag},
-    {"LineWidth", StoredForm::Tenths, &SettingsRecord::LineWidth,
-     Range(0, std::numeric_limits<float>::max())},
-    {"StippleSize", StoredForm::Whole, &SettingsRecord::StippleSize, AnyCount},
-    {"DepthAmpl", StoredForm::DepthWave, &SettingsRecord::DepthAmpl, Range(-1, 1)},
-    {"DepthFreq", StoredForm::WholeDouble, &SettingsRecord::DepthFreq, Range(0, 511)},
-    {"FuncRadius", StoredForm::Whole, &SettingsRecord::FuncRadius, Range(0, 3)},
-    {"FuncAngle", StoredForm::Whole, &SettingsRecord::FuncAngle, Range(0, 3)},
+    {"ColorConst", StoredForm::Colour255, &SettingsRecord::ColorConst, Colour, 1},
+    {"ColorAmplitude", StoredForm::Colour255, &SettingsRecord::ColorAmplitude, Colour, 2},
+    {"ColorGrads", StoredForm::Grads, &SettingsRecord::ColorGrads, {{Weight, Weight, {0, 100}}}, 0},
+    {"RenderingMode", StoredForm::Choice, &SettingsRecord::RenderingMode, Range(0, 14), 5},
+    {"StippleMode", StoredForm::Choice, &SettingsRecord::StippleMode, Range(0, 3), 6},
+    {"SymmetryMode", StoredForm::Choice, &SettingsRecord::SymmetryMode, Range(0, 2), 7},
+    {"BlendingMode", StoredForm::Choice, &SettingsRecord::BlendingMode, Range(0, 2), 8},
+    {"RouteA", StoredForm::Choice, &SettingsRecord::RouteA, Range(0, 5), 9},
+    {"RouteB", StoredForm::Choice, &SettingsRecord::RouteB, Range(0, 5), 10},
+    {"Density", StoredForm::Whole, &SettingsRecord::Density, Range(0, 100), 11},
+    {"SpeedLaser", StoredForm::Whole, &SettingsRecord::SpeedLaser, Speed, 12},
+    {"SpeedTexture", StoredForm::Whole, &SettingsRecord::SpeedTexture, Speed, 13},
+    {"SpeedView", StoredForm::Whole, &SettingsRecord::SpeedView, Speed, 14},
+    {"AlphaLaser", StoredForm::Hundredths, &SettingsRecord::AlphaLaser, Range(0, 1), 3},
+    {"AlphaSprinkle", StoredForm::Whole, &SettingsRecord::AlphaSprinkle, Range(0, 511), 4},
+    {"Stack", StoredForm::Flag, &SettingsRecord::Stack, Flag, 15},
+    {"Doubled", StoredForm::Flag, &SettingsRecord::Doubled, Flag, 16},
+    {"Stencil", StoredForm::Flag, &SettingsRecord::Stencil, Flag, 17},
+    {"Antialias", StoredForm::Flag, &SettingsRecord::Antialias, Flag, 18},
+    {"RotateZ", StoredForm::Flag, &SettingsRecord::RotateZ, Flag, 19},
+    {"RotateX", StoredForm::Flag, &SettingsRecord::RotateX, Flag, 20},
+    {"RotateY", StoredForm::Flag, &SettingsRecord::RotateY, Flag, 21},
+    {"DepthTest", StoredForm::Flag, &SettingsRecord::DepthTest, Flag, 22},
+    {"LineWidth", StoredForm::Tenths, &SettingsRecord::LineWidth, AnyWidth, 23},
+    {"StippleSize", StoredForm::Whole, &SettingsRecord::StippleSize, AnyCount, 24},
+    {"DepthAmpl", StoredForm::DepthWave, &SettingsRecord::DepthAmpl, Range(-1, 1), 25},
+    {"DepthFreq", StoredForm::WholeDouble, &SettingsRecord::DepthFreq, Range(0, 511), 26},
+    {"FuncRadius", StoredForm::Choice, &SettingsRecord::FuncRadius, Range(0, 3), 27},
+    {"FuncAngle", StoredForm::Choice, &SettingsRecord::FuncAngle, Range(0, 3), 28},
 
-    {"SavedList", StoredForm::Whole, &SettingsRecord::SavedList, ListMask},
-    {"AutoList", StoredForm::Whole, &SettingsRecord::AutoList, ListMask},
-    {"Period", StoredForm::Whole, &SettingsRecord::Period, AnyCount},
-    {"OffSprinkle", StoredForm::Whole, &SettingsRecord::OffSprinkle, Flag},
+    {"SavedList", StoredForm::Whole, &SettingsRecord::SavedList, ListMask, 1},
+    {"AutoList", StoredForm::Whole, &SettingsRecord::AutoList, ListMask, 2},
+    {"Period", StoredForm::Whole, &SettingsRecord::Period, AnyCount, 0},
+    {"OffSprinkle", StoredForm::Whole, &SettingsRecord::OffSprinkle, Flag, 3},
 }};
 
 int32_t EncodeDword(const StoredValue& value, const SettingsRecord& settings) {
@@ -138,8 +164,12 @@ void DecodeDword(const StoredValue& value, int32_t stored, SettingsRecord& setti
         [&](auto member) {
             using Field = std::remove_reference_t<decltype(settings.*member)>;
             if constexpr (std::is_integral_v<Field>) {
-                settings.*member =
-                    value.form == StoredForm::Flag ? (stored & 0xFF) != 0 : static_cast<Field>(stored);
+                if (value.form == StoredForm::Flag)
+                    settings.*member = (stored & 0xFF) != 0;
+                else if (value.form == StoredForm::Choice)
+                    settings.*member = WithinRange(static_cast<Field>(stored), value.range[0]);
+                else
+                    settings.*member = static_cast<Field>(stored);
             } else if constexpr (std::is_floating_point_v<Field>) {
                 settings.*member = static_cast<Field>(ChannelFromStored(value.form, 0, stored));
             }
@@ -171,4 +201,30 @@ void DecodeText(const StoredValue& value, const char* text, SettingsRecord& sett
         channels[channel] = ChannelFromStored(value.form, channel, SaturatingInt32(number));
         cursor = end;
     }
+}
+
+int32_t DwordFromBuffer(const StoredBuffer& buffer) {
+    const uint32_t bits = uint32_t{buffer[0]} | uint32_t{buffer[1]} << 8 | uint32_t{buffer[2]} << 16 |
+                          uint32_t{buffer[3]} << 24;
+    return static_cast<int32_t>(bits);
+}
+
+std::string TextFromBuffer(const StoredBuffer& buffer) {
+    const auto* text = reinterpret_cast<const char*>(buffer.data());
+    return std::string(text, strnlen(text, buffer.size() - 1));
+}
+
+void DecodeBuffer(const StoredValue& value, const StoredBuffer& buffer, SettingsRecord& settings) {
+    if (IsText(value.form))
+        DecodeText(value, TextFromBuffer(buffer).c_str(), settings);
+    else
+        DecodeDword(value, DwordFromBuffer(buffer), settings);
+}
+
+std::array<const StoredValue*, LookValueCount> LookValuesInSaveOrder() {
+    return InSaveOrder<LookValueCount>(0);
+}
+
+std::array<const StoredValue*, SwitchValueCount> SwitchValuesInSaveOrder() {
+    return InSaveOrder<SwitchValueCount>(LookValueCount);
 }

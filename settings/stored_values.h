@@ -1,6 +1,6 @@
 // How every setting is stored: one table with each stored value's registry name, the field or fields it
-// holds, the range the field is defined for, and its stored form, with the pure encodings between fields and
-// stored numbers. The registry store only moves what these functions produce.
+// holds, the range the field is defined for, its stored form and its place in a save, with the pure
+// encodings between fields and stored bytes. The registry store only moves what these functions produce.
 #pragma once
 
 #include <array>
@@ -13,6 +13,8 @@
 
 enum class StoredForm : uint8_t {
     Whole,        // DWORD holding the field
+    Choice,       // DWORD holding the field, an index into a table (a style, a picture, a function); loading
+                  // keeps it within its range, so that stored data can never index past the table
     Flag,         // DWORD of which only the lowest byte counts: on when it is not 0
     Tenths,       // DWORD truncate(value × 10); read back as number × 0.1f, rounded to a float
     Hundredths,   // DWORD truncate(value × 100); read back as number / 100
@@ -37,6 +39,8 @@ struct StoredValue {
     StoredForm form;
     SettingMember member;
     std::array<SettingRange, 3> range;  // per channel for the text forms; entry 0 for the others
+    uint8_t savePosition;  // place among the look values, or among the switch values, in the order a save
+                           // writes them
 };
 
 constexpr size_t LookValueCount = 29;
@@ -58,3 +62,20 @@ void DecodeDword(const StoredValue& value, int32_t stored, SettingsRecord& setti
 // number is missing keeps its value.
 std::string EncodeText(const StoredValue& value, const SettingsRecord& settings);
 void DecodeText(const StoredValue& value, const char* text, SettingsRecord& settings);
+
+// The working buffer every stored value is read into. It is cleared before each read; a value that does not
+// fit counts as unreadable.
+constexpr size_t StoredBufferSize = 256;
+using StoredBuffer = std::array<uint8_t, StoredBufferSize>;
+
+// What a read buffer holds, whatever type the value was stored with: a DWORD is its first four bytes
+// (little-endian); a text runs to its first NUL and keeps at most StoredBufferSize - 1 characters.
+int32_t DwordFromBuffer(const StoredBuffer& buffer);
+std::string TextFromBuffer(const StoredBuffer& buffer);
+
+// Decodes a value read into the buffer into its field or fields.
+void DecodeBuffer(const StoredValue& value, const StoredBuffer& buffer, SettingsRecord& settings);
+
+// The look values, and the switch values, in the order a save writes them.
+std::array<const StoredValue*, LookValueCount> LookValuesInSaveOrder();
+std::array<const StoredValue*, SwitchValueCount> SwitchValuesInSaveOrder();

@@ -8,8 +8,8 @@
 #include <ctime>
 
 #include "config_ui/config_dialog.h"
-#include "settings/presets.h"
 #include "settings/random.h"
+#include "settings/registry_store.h"
 #include "settings/scene_settings.h"
 #include "shell/command_line.h"
 #include "shell/render_frame.h"
@@ -45,9 +45,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
     SeedRandom(static_cast<uint32_t>(time(nullptr) % 10000));
     TimePhase = DrawRandom();
-    // Loading the stored settings arrives with the registry store; until then every run starts with the
-    // factory setting.
-    Preset(0, false);
+    RegistryLoad(-1, true);
     InitCommonControls();
 
     switch (RunMode) {

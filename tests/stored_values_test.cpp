@@ -4,6 +4,7 @@
 #include <limits>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "settings/stored_values.h"
 
@@ -60,9 +61,79 @@ TEST(StoredValues, OnlyTheLowestByteOfAFlagCounts) {
 }
 
 TEST(StoredValues, UnsignedFieldsKeepAllThirtyTwoBits) {
-    const SettingsRecord settings = Decoded("RenderingMode", -1);
-    EXPECT_EQ(settings.RenderingMode, 0xFFFFFFFFu);
-    EXPECT_EQ(EncodeDword(Value("RenderingMode"), settings), -1);
+    const SettingsRecord settings = Decoded("SpeedLaser", -1);
+    EXPECT_EQ(settings.SpeedLaser, 0xFFFFFFFFu);
+    EXPECT_EQ(EncodeDword(Value("SpeedLaser"), settings), -1);
+}
+
+// Stored data comes from outside; an index must never reach past its table, whatever number was stored.
+TEST(StoredValues, TableIndicesOutsideTheirRangeEndAtTheNearestEnd) {
+    EXPECT_EQ(Decoded("RenderingMode", 15).RenderingMode, 14u);
+    EXPECT_EQ(Decoded("RenderingMode", -1).RenderingMode, 14u);  // unsigned: a huge index
+    EXPECT_EQ(Decoded("StippleMode", -1).StippleMode, 0);
+    EXPECT_EQ(Decoded("StippleMode", 4).StippleMode, 3);
+    EXPECT_EQ(Decoded("RouteB", std::numeric_limits<int32_t>::min()).RouteB, 0);
+    EXPECT_EQ(Decoded("FuncAngle", 1000).FuncAngle, 3u);
+    for (const StoredValue& value : StoredValues) {
+        if (value.form != StoredForm::Choice) continue;
+        for (auto n = static_cast<int32_t>(value.range[0].min); n <= value.range[0].max; ++n)
+            EXPECT_EQ(EncodeDword(value, Decoded(value.name, n)), n) << value.name;
+    }
+    // Numbers that are not indices are taken as they are.
+    EXPECT_EQ(Decoded("Density", 250).Density, 250u);
+    EXPECT_EQ(Decoded("Period", -5).Period, -5);
+}
+
+// What a read buffer holds, whatever was stored: a DWORD is its first four bytes, a text stops at its
+// first NUL or after 255 characters.
+TEST(StoredValues, ReadBuffersGiveTheirFirstFourBytesOrTheirText) {
+    StoredBuffer buffer{};
+    EXPECT_EQ(DwordFromBuffer(buffer), 0);
+    EXPECT_EQ(TextFromBuffer(buffer), "");
+
+    buffer = {'5'};  // the text "5" read as a DWORD
+    EXPECT_EQ(DwordFromBuffer(buffer), 0x35);
+    buffer = {0x78, 0x56, 0x34, 0x12, 0xFF};
+    EXPECT_EQ(DwordFromBuffer(buffer), 0x12345678);
+    buffer = {0xFF, 0xFF, 0xFF, 0xFF};
+    EXPECT_EQ(DwordFromBuffer(buffer), -1);
+
+    buffer.fill('7');
+    EXPECT_EQ(TextFromBuffer(buffer), std::string(255, '7'));
+    buffer = {'1', ' ', '2', 0, '9'};
+    EXPECT_EQ(TextFromBuffer(buffer), "1 2");
+
+    SettingsRecord settings{};
+    buffer = {'5', '1', ' ', '1', '0', '2', ' ', '2', '5', '5'};
+    DecodeBuffer(Value("ColorConst"), buffer, settings);
+    EXPECT_EQ(settings.ColorConst[0], 0.2);
+    EXPECT_EQ(settings.ColorConst[2], 1.0);
+    buffer = {25};  // a DWORD where a text belongs: no number, the channels stay
+    DecodeBuffer(Value("ColorConst"), buffer, settings);
+    EXPECT_EQ(settings.ColorConst[0], 0.2);
+    buffer = {0x01, 0x01};  // 257: a flag counts its lowest byte only
+    DecodeBuffer(Value("Stack"), buffer, settings);
+    EXPECT_EQ(settings.Stack, 1);
+}
+
+// A save writes the triples first, then the opacities, then the rest in reading order; the main key's
+// switch values start with "Period".
+TEST(StoredValues, SavesWriteInTheirOwnOrder) {
+    std::vector<std::string> look;
+    for (const StoredValue* value : LookValuesInSaveOrder())
+        look.push_back(value ? value->name : "(none)");
+    const std::vector<std::string> expectedLook = {
+        "ColorGrads",  "ColorConst",   "ColorAmplitude", "AlphaLaser", "AlphaSprinkle", "RenderingMode",
+        "StippleMode", "SymmetryMode", "BlendingMode",   "RouteA",     "RouteB",        "Density",
+        "SpeedLaser",  "SpeedTexture", "SpeedView",      "Stack",      "Doubled",       "Stencil",
+        "Antialias",   "RotateZ",      "RotateX",        "RotateY",    "DepthTest",     "LineWidth",
+        "StippleSize", "DepthAmpl",    "DepthFreq",      "FuncRadius", "FuncAngle"};
+    EXPECT_EQ(look, expectedLook);
+
+    std::vector<std::string> switches;
+    for (const StoredValue* value : SwitchValuesInSaveOrder())
+        switches.push_back(value ? value->name : "(none)");
+    EXPECT_EQ(switches, (std::vector<std::string>{"Period", "SavedList", "AutoList", "OffSprinkle"}));
 }
 
 // Loading and saving unchanged settings must store the same numbers again, although products such as
@@ -83,7 +154,7 @@ TEST(StoredValues, EveryStoredNumberSurvivesALoadAndSave) {
                     std::to_string(n) + " " + std::to_string(n) + " " + std::to_string(n);
                 DecodeText(value, text.c_str(), settings);
                 ASSERT_EQ(EncodeText(value, settings), text) << value.name;
-            } else if (value.form != StoredForm::Flag) {
+            } else if (value.form != StoredForm::Flag && value.form != StoredForm::Choice) {
                 DecodeDword(value, n, settings);
                 ASSERT_EQ(EncodeDword(value, settings), n) << value.name;
             }

@@ -1,0 +1,30 @@
+// The settings that last: the main key "Control Panel\Screen Saver.Plumora" of the current user holds the
+// look, the switch settings, the names of the saved lists and the format version; its subkeys "custom1" to
+// "custom4" hold the looks of saved lists 6-9. Every failure is reported to the user where it happens and
+// the work goes on where it can.
+#pragma once
+
+#include <cstdint>
+
+// The format version the main key carries. A key of an older format is wiped on loading; a newer one is
+// left alone. Either way the factory setting applies.
+constexpr int32_t StoredFormatVersion = 25;
+
+// Loads the main key (listIndex below 6) or the look of saved list listIndex (6-9) into SceneSettings. With
+// no key, or a key of another format, the factory setting applies instead. With chooseRandom, and while
+// Period is not 0, one of the lists marked in AutoList is then drawn and applied. True when a key of this
+// format was read.
+bool RegistryLoad(int32_t listIndex, bool chooseRandom);
+
+// Writes the main key (version, list names, switch settings and look) or, with toList, the look alone into
+// the subkey of SelectedList (6-9). SettingsStored is set afterwards whatever happened. True when every
+// value was written.
+bool RegistrySave(bool toList);
+
+// Deletes the subkey of saved list SelectedList (6-9); its name stays in the main key. True when it was
+// deleted.
+bool RegistryDelete();
+
+// Applies list 0-9 without touching the switch settings: a built-in look, or a saved list's look from the
+// registry.
+void ApplyList(uint32_t list);
