@@ -74,3 +74,53 @@ bool WriteIcon16(const std::string& path, const std::array<Rgb, 16>& palette,
     out.insert(out.end(), MaskBytes, 0);  // fully opaque
     return WriteFile(path, out);
 }
+
+bool WriteBitmap24(const std::string& path, int width, int height, const std::vector<Rgb>& pixels) {
+    if (width <= 0 || height <= 0 || width * 3 % 4 != 0 ||
+        pixels.size() != static_cast<size_t>(width) * height)
+        return false;
+    const auto imageBytes = static_cast<uint32_t>(pixels.size() * 3);
+    constexpr uint32_t HeaderBytes = 14 + 40;
+
+    std::vector<uint8_t> out;
+    out.push_back('B');  // BITMAPFILEHEADER
+    out.push_back('M');
+    Put32(out, HeaderBytes + imageBytes);
+    Put32(out, 0);
+    Put32(out, HeaderBytes);
+    PutBitmapHeader(out, width, height, 24, imageBytes);
+    for (int row = height - 1; row >= 0; --row) {
+        for (int x = 0; x < width; ++x) {
+            const Rgb& c = pixels[static_cast<size_t>(row) * width + x];
+            out.push_back(c.b);
+            out.push_back(c.g);
+            out.push_back(c.r);
+        }
+    }
+    return WriteFile(path, out);
+}
+
+bool WriteWave16(const std::string& path, const std::vector<int16_t>& samples) {
+    constexpr uint32_t Rate = 22050;
+    const auto dataBytes = static_cast<uint32_t>(samples.size() * 2);
+
+    std::vector<uint8_t> out;
+    for (char c : {'R', 'I', 'F', 'F'})
+        out.push_back(static_cast<uint8_t>(c));
+    Put32(out, 36 + dataBytes);
+    for (char c : {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '})
+        out.push_back(static_cast<uint8_t>(c));
+    Put32(out, 16);        // PCMWAVEFORMAT
+    Put16(out, 1);         // WAVE_FORMAT_PCM
+    Put16(out, 1);         // channels
+    Put32(out, Rate);      // samples per second
+    Put32(out, Rate * 2);  // bytes per second
+    Put16(out, 2);         // block align
+    Put16(out, 16);        // bits per sample
+    for (char c : {'d', 'a', 't', 'a'})
+        out.push_back(static_cast<uint8_t>(c));
+    Put32(out, dataBytes);
+    for (int16_t s : samples)
+        Put16(out, static_cast<uint16_t>(s));
+    return WriteFile(path, out);
+}

@@ -26,18 +26,9 @@ constexpr std::array<Rgb, 16> Palette = {{
     {20, 20, 40},
 }};
 
-struct Colour {
-    double r, g, b;
-};
-
 // Warm white at the centre through orange and magenta to violet at the rim.
 Colour Along(double f) {
-    const Colour stops[] = {{1, 1, 0.85}, {1, 0.75, 0.2}, {1, 0.3, 0.35}, {0.8, 0.1, 0.6}, {0.35, 0, 0.5}};
-    const double x = std::clamp(f, 0.0, 1.0) * 4;
-    const int i = std::min(3, static_cast<int>(x));
-    const double u = x - i;
-    return {stops[i].r + (stops[i + 1].r - stops[i].r) * u, stops[i].g + (stops[i + 1].g - stops[i].g) * u,
-            stops[i].b + (stops[i + 1].b - stops[i].b) * u};
+    return Ramp({{1, 1, 0.85}, {1, 0.75, 0.2}, {1, 0.3, 0.35}, {0.8, 0.1, 0.6}, {0.35, 0, 0.5}}, f);
 }
 
 uint8_t Nearest(const Colour& c) {
