@@ -41,8 +41,16 @@ constexpr size_t EditBufferSize = 8;
 // list combo and list check boxes are not in it: they move lists, not fields.
 extern const std::array<ControlBinding, 36> ControlBindings;
 
-constexpr bool IsTextForm(ControlForm form) {
-    return form == ControlForm::DecimalText || form == ControlForm::WholeText;
+enum class ControlKind : uint8_t { ComboBox, TrackBar, CheckBox, EditBox };
+
+constexpr ControlKind KindOf(ControlForm form) {
+    switch (form) {
+        case ControlForm::Index: return ControlKind::ComboBox;
+        case ControlForm::Flag: return ControlKind::CheckBox;
+        case ControlForm::DecimalText:
+        case ControlForm::WholeText: return ControlKind::EditBox;
+        default: return ControlKind::TrackBar;
+    }
 }
 
 // Settings to control: the position, check state (0 or 1) or item index that shows the field. Values outside
