@@ -143,7 +143,10 @@ BOOL InitDialog(HWND dialog, LPARAM mark) {
     SendMessageA(TabControl, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&PageRect));
     SendMessageA(TabControl, TCM_SETCURSEL, CurrentTab, 0);
     ShowPage(dialog);
-    return TRUE;
+    // The tabs take the focus: the arrow keys switch pages, Tab leads on to Save, and Enter and Escape
+    // both act as Cancel, the default button.
+    SetFocus(TabControl);
+    return FALSE;
 }
 
 // A changed tab selection replaces the page; everything else the tab control reports changes nothing.

@@ -18,11 +18,22 @@ start_saver() {
   SAVER_PID=$!
 }
 
-# Ends whatever the test started: the Windows process (its command line starts with the program's path)
-# and the shell that waits for it.
+# The process ids below $1, children first.
+descendants() {
+  local child
+  for child in $(pgrep -P "$1" 2>/dev/null); do
+    descendants "$child"
+    echo "$child"
+  done
+}
+
+# Ends whatever the test started: the Windows process and the shells that wait for it, found by process id
+# from the shell that start_saver left, so that savers of other runs on the same machine live on.
 stop_saver() {
-  pkill -f '^[^ ]*Plumora[.]scr' 2>/dev/null || true
-  if [ -n "$SAVER_PID" ]; then kill "$SAVER_PID" 2>/dev/null || true; fi
+  if [ -n "$SAVER_PID" ]; then
+    # shellcheck disable=SC2046
+    kill $(descendants "$SAVER_PID") "$SAVER_PID" 2>/dev/null || true
+  fi
   SAVER_PID=""
 }
 trap stop_saver EXIT
