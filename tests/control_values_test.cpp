@@ -159,26 +159,6 @@ TEST(ControlValues, WholeTextsReadAtMostSevenDigits) {
     EXPECT_EQ(ControlText(period, settings), "90");
 }
 
-TEST(EnablingRules, StackAndStencilExcludeEachOtherAndBothLockWhenBothAreOn) {
-    SettingsRecord settings{};
-    EXPECT_TRUE(StackCheckEnabled(settings) && StencilCheckEnabled(settings));
-    settings.Stack = 1;
-    EXPECT_TRUE(StackCheckEnabled(settings));
-    EXPECT_FALSE(StencilCheckEnabled(settings));
-    settings.Stencil = 1;
-    EXPECT_FALSE(StackCheckEnabled(settings) || StencilCheckEnabled(settings));
-}
-
-TEST(EnablingRules, StippleAndAntialiasOnlyForUntexturedStyles) {
-    SettingsRecord settings{};
-    settings.RenderingMode = 7;  // circle chain
-    EXPECT_TRUE(StippleControlsEnabled(settings));
-    settings.RenderingMode = 8;  // blue comet
-    EXPECT_FALSE(StippleControlsEnabled(settings));
-    settings.RenderingMode = 0xFFFFFFFF;
-    EXPECT_FALSE(StippleControlsEnabled(settings));
-}
-
 TEST(EnablingRules, OnlySavedListsCanBeSavedIntoOrCleared) {
     EXPECT_FALSE(ListButtonsEnabled(0));
     EXPECT_FALSE(ListButtonsEnabled(5));
@@ -197,13 +177,6 @@ TEST(EnablingRules, ListBoxesTakePartOnlyWhileThePeriodRunsAndTheListExists) {
     settings.Period = 0;
     for (uint32_t list = 0; list < ListCount; ++list)
         EXPECT_FALSE(ListCheckEnabled(list, settings)) << list;
-}
-
-TEST(EnablingRules, AutoListIsRebuiltFromTheTenBoxes) {
-    std::array<bool, ListCount> checked{};
-    EXPECT_EQ(AutoListFromChecks(checked), 0);
-    checked[0] = checked[5] = checked[9] = true;
-    EXPECT_EQ(AutoListFromChecks(checked), 1 + 32 + 512);
 }
 
 }  // namespace
