@@ -1,9 +1,258 @@
 #include "config_ui/config_dialog.h"
 
-// The dialog's templates and pages are not part of the program yet: until they are, F1 and Space only
-// show the cursor, and the configure mode has nothing to show.
-void OpenConfigDialog(HWND /*owner*/) {}
+#include <GL/gl.h>
+#include <commctrl.h>
 
-bool RunConfigDialog(HWND /*owner*/) {
-    return false;
+#include <algorithm>
+
+#include "config_ui/dialog_sounds.h"
+#include "config_ui/settings_pages.h"
+#include "config_ui/sync_controls.h"
+#include "resources/dialog_ids.h"
+#include "resources/resource_ids.h"
+#include "settings/presets.h"
+#include "settings/registry_store.h"
+#include "settings/scene_settings.h"
+#include "shell/render_window.h"
+#include "shell/screen.h"
+
+int CurrentTab = 0;
+HWND TabControl = nullptr;
+RECT PageRect = {};
+HWND CurrentPage = nullptr;
+
+namespace {
+
+// The creation parameter of the dialog that DialogBoxParamA runs. That one ends with EndDialog; the modeless
+// ones must be destroyed, or every closed dialog would stay behind as a hidden window.
+constexpr LPARAM ModalMark = 1;
+HWND ModalDialog = nullptr;
+
+char TabTexts[TabCount][9] = {"Laser", "Sprinkle", "Color", "General", "Switch", "Help"};
+
+HINSTANCE Module() {
+    return GetModuleHandleA(nullptr);
+}
+
+void EndConfigDialog(HWND dialog) {
+    if (dialog == ModalDialog)
+        EndDialog(dialog, 0);
+    else
+        DestroyWindow(dialog);
+}
+
+// Beside the render window when it leaves room (its right edge within 70 % of the screen width), otherwise
+// in the top left corner; always at the top of the screen.
+void PlaceBesideRenderWindow(HWND dialog) {
+    if (RenderWindow == nullptr) return;
+    RECT own{};
+    RECT render{};
+    GetWindowRect(dialog, &own);
+    GetWindowRect(RenderWindow, &render);
+    const int left = render.right <= 0.7 * GetSystemMetrics(SM_CXSCREEN) ? render.right : 0;
+    SetWindowPos(dialog, HWND_TOP, left, 0, own.right - own.left, own.bottom - own.top, SWP_SHOWWINDOW);
+}
+
+void InsertTabs(HWND tabs) {
+    for (int tab = 0; tab < TabCount; ++tab) {
+        TCITEMA item{};
+        item.mask = TCIF_TEXT | TCIF_IMAGE;
+        item.pszText = TabTexts[tab];
+        item.iImage = -1;
+        SendMessageA(tabs, TCM_INSERTITEMA, tab, reinterpret_cast<LPARAM>(&item));
+    }
+}
+
+// The page of CurrentTab, created in the dialog; the dialog keeps it to destroy it at the next tab change.
+// Pages are Unicode windows so that their combo boxes can hold texts beyond the ANSI code page.
+void ShowPage(HWND dialog) {
+    if (CurrentTab < 0 || CurrentTab >= TabCount) CurrentTab = 0;
+    HWND page = CreateDialogParamW(Module(), MAKEINTRESOURCEW(IDD_LASER_PAGE + CurrentTab), dialog,
+                                   PageProcedures[CurrentTab], 0);
+    SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(page));
+}
+
+HWND PageOf(HWND dialog) {
+    return reinterpret_cast<HWND>(GetWindowLongPtrA(dialog, DWLP_USER));
+}
+
+INT_PTR CALLBACK MeasureProc(HWND, UINT, WPARAM, LPARAM) {
+    return FALSE;
+}
+
+// The size a page's template gives it in its own font, measured on a hidden copy.
+SIZE PageSize(HWND dialog, int tab) {
+    SIZE size{};
+    HWND page = CreateDialogParamW(Module(), MAKEINTRESOURCEW(IDD_LASER_PAGE + tab), dialog, MeasureProc, 0);
+    if (page == nullptr) return size;
+    RECT rect{};
+    GetWindowRect(page, &rect);
+    DestroyWindow(page);
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+void MoveControl(HWND dialog, int control, int dx, int dy) {
+    HWND window = GetDlgItem(dialog, control);
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    SetWindowPos(window, nullptr, rect.left + dx, rect.top + dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
+void Resize(HWND window, int dx, int dy) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    SetWindowPos(window, nullptr, 0, 0, rect.right - rect.left + dx, rect.bottom - rect.top + dy,
+                 SWP_NOMOVE | SWP_NOZORDER);
+}
+
+// The dialog's and the pages' fonts are replaced by others, of other proportions, where a system lacks
+// them. The tab control then grows, and the dialog with it, until all six tabs and every page fit; the
+// buttons keep their places below it and at its right.
+void FitTabsAndPages(HWND dialog, HWND tabs) {
+    RECT display{};
+    GetClientRect(tabs, &display);
+    const LONG stripWidth = display.right;
+    SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    SIZE need{};
+    for (int tab = 0; tab < TabCount; ++tab) {
+        const SIZE page = PageSize(dialog, tab);
+        need.cx = std::max(need.cx, page.cx);
+        need.cy = std::max(need.cy, page.cy);
+    }
+    RECT lastTab{};
+    SendMessageA(tabs, TCM_GETITEMRECT, TabCount - 1, reinterpret_cast<LPARAM>(&lastTab));
+    const int dx = std::max({0L, need.cx - (display.right - display.left), lastTab.right + 2 - stripWidth});
+    const int dy = std::max(0L, need.cy - (display.bottom - display.top));
+    if (dx == 0 && dy == 0) return;
+    Resize(tabs, dx, dy);
+    Resize(dialog, dx, dy);
+    MoveControl(dialog, IDOK, dx, dy);
+    MoveControl(dialog, IDCANCEL, dx, dy);
+    MoveControl(dialog, IDC_DEFAULT, 0, dy);
+}
+
+BOOL InitDialog(HWND dialog, LPARAM mark) {
+    if (mark == ModalMark) ModalDialog = dialog;
+    TabControl = GetDlgItem(dialog, IDC_TABS);
+    InsertTabs(TabControl);
+    FitTabsAndPages(dialog, TabControl);
+    PlaceBesideRenderWindow(dialog);
+    SetRectEmpty(&PageRect);
+    GetWindowRect(TabControl, &PageRect);
+    SendMessageA(TabControl, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&PageRect));
+    SendMessageA(TabControl, TCM_SETCURSEL, CurrentTab, 0);
+    ShowPage(dialog);
+    // The tabs take the focus: the arrow keys switch pages, Tab leads on to Save, and Enter and Escape
+    // both act as Cancel, the default button.
+    SetFocus(TabControl);
+    return FALSE;
+}
+
+// A changed tab selection replaces the page; everything else the tab control reports changes nothing.
+BOOL SwitchPage(HWND dialog) {
+    HWND tabs = GetDlgItem(dialog, IDC_TABS);
+    const int selection = static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
+    if (selection == CurrentTab || selection < 0 || selection >= TabCount) return TRUE;
+    PlayDialogSound(IDW_TAB);
+    CurrentTab = selection;
+    if (HWND old = PageOf(dialog)) DestroyWindow(old);
+    TabControl = tabs;
+    ShowPage(dialog);
+    // The new page took the focus for its first control; the tabs keep it, so the arrow keys go on
+    // switching pages.
+    if (GetFocus() != nullptr && IsChild(PageOf(dialog), GetFocus())) SetFocus(tabs);
+    return FALSE;
+}
+
+// Cancel and the close box: the picture starts afresh, and the program ends when no render window exists.
+void CloseConfigDialog(HWND dialog) {
+    glClear(GL_COLOR_BUFFER_BIT);
+    EndConfigDialog(dialog);
+    if (RenderWindow == nullptr)
+        PostQuitMessage(0);
+    else if (FullScreen)
+        ShowCursor(FALSE);  // balances the ShowCursor(TRUE) of F1 and Space
+}
+
+// Stores the settings and replaces the dialog by a fresh one beside the render window, which the configure
+// mode opens now in window mode.
+void Save(HWND dialog) {
+    PlayDialogSound(IDW_SAVE);
+    RegistrySave(false);
+    EndConfigDialog(dialog);
+    if (RenderWindow == nullptr && !CreateRenderWindow(RenderWindowTitle, ScreenWidth, ScreenHeight, false)) {
+        PostQuitMessage(0);
+        return;
+    }
+    OpenConfigDialog(RenderWindow);
+}
+
+// Discards the changes since the last save; a running auto-switch re-applies its list and starts a full
+// period.
+void Cancel(HWND dialog) {
+    RegistryLoad(-1, false);
+    if (SceneSettings.Period != 0) {
+        ApplyList(CurrentList);
+        ArmAutoSwitchTimer();
+    }
+    CloseConfigDialog(dialog);
+}
+
+void Default() {
+    PlayDialogSound(IDW_DEFAULT);
+    Preset(0, false);
+    SyncControls(false);
+}
+
+BOOL Command(HWND dialog, int id) {
+    switch (id) {
+        case IDOK: Save(dialog); return TRUE;
+        case IDCANCEL: Cancel(dialog); return TRUE;
+        case IDC_DEFAULT: Default(); return TRUE;
+        default: return FALSE;
+    }
+}
+
+void Forget(HWND dialog) {
+    if (dialog == ModalDialog) ModalDialog = nullptr;
+    if (TabControl != nullptr && TabControl == GetDlgItem(dialog, IDC_TABS)) TabControl = nullptr;
+}
+
+}  // namespace
+
+INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG: return InitDialog(dialog, lParam);
+        case WM_NOTIFY: return SwitchPage(dialog);
+        case WM_COMMAND: return Command(dialog, LOWORD(wParam));
+        case WM_CLOSE: CloseConfigDialog(dialog); return TRUE;
+        case WM_MOVING:  // dragging the dialog wipes the trails behind it
+            glClear(GL_COLOR_BUFFER_BIT);
+            return TRUE;
+        case WM_DESTROY: Forget(dialog); return FALSE;
+        default: return FALSE;
+    }
+}
+
+INT_PTR CALLBACK HelpPageProc(HWND page, UINT message, WPARAM, LPARAM) {
+    switch (message) {
+        case WM_INITDIALOG:
+            PlacePage(page, HelpTab);
+            CurrentPage = page;
+            return TRUE;
+        case WM_DESTROY: ForgetPage(page); return FALSE;
+        default: return FALSE;
+    }
+}
+
+HWND OpenConfigDialog(HWND owner) {
+    return CreateDialogParamA(Module(), MAKEINTRESOURCEA(IDD_CONFIG), owner, ConfigDialogProc, 0);
+}
+
+bool RunConfigDialog(HWND owner) {
+    // An owner handle from the command line that names no window would make the dialog fail, and the program
+    // would wait for a quit that nothing posts.
+    if (owner != nullptr && !IsWindow(owner)) owner = nullptr;
+    return DialogBoxParamA(Module(), MAKEINTRESOURCEA(IDD_CONFIG), owner, ConfigDialogProc, ModalMark) != -1;
 }

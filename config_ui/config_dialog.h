@@ -1,10 +1,21 @@
-// The Configuration dialog.
+// The Configuration dialog: a tab control with six settings pages and the buttons Save, Cancel and Default.
+// The same procedure serves the modal dialog of the configure mode and the modeless ones that F1, Space and
+// Save open over the render window.
 #pragma once
 
 #include <windows.h>
 
-// Opens a modeless Configuration dialog owned by the render window (F1 and Space over the running saver).
-void OpenConfigDialog(HWND owner);
+extern int CurrentTab;    // the tab shown last, 0-5; every new dialog opens on it
+extern HWND TabControl;   // the tab control of the dialog that showed a page last; null when none is open
+extern RECT PageRect;     // the tab control's display area; pages take its width and height
+extern HWND CurrentPage;  // the page that transfers values; null when none is live
+
+INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK HelpPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Opens a modeless Configuration dialog owned by the render window (F1 and Space over the running saver);
+// null when it could not be created.
+HWND OpenConfigDialog(HWND owner);
 
 // Runs the Configuration dialog modally (the configure mode); false when it could not be shown.
 bool RunConfigDialog(HWND owner);

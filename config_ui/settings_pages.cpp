@@ -1,0 +1,181 @@
+#include "config_ui/settings_pages.h"
+
+#include <commctrl.h>
+#include <cstdio>
+
+#include "config_ui/config_dialog.h"
+#include "config_ui/dialog_sounds.h"
+#include "config_ui/sync_controls.h"
+#include "resources/dialog_ids.h"
+#include "resources/resource_ids.h"
+#include "settings/registry_store.h"
+#include "settings/scene_settings.h"
+
+namespace {
+
+std::array<HWND, TabCount> PageWindows{};
+
+// A saved list's name is typed into the list combo's edit field: at most 62 characters and the terminator.
+constexpr int ListNameBufferSize = 63;
+
+// Combo box contents, item index = field value. The texts are wide so that the symmetry items show real
+// arrows whatever the system's ANSI code page is; the pages are Unicode windows for the same reason.
+struct ComboItems {
+    SettingsTab tab;
+    int control;
+    std::initializer_list<const wchar_t*> items;
+};
+
+const ComboItems ComboContents[] = {
+    {LaserTab,
+     IDC_RENDERING_MODE,
+     {L"NULL", L"line strip", L"lines", L"triangle strip", L"triangle fan", L"triangles", L"ellipse",
+      L"circle chain", L"blue comet", L"blue comet Ex", L"halley comet", L"halley comet Ex", L"gold stick",
+      L"gold stick Ex", L"plastic tube"}},
+    {LaserTab, IDC_STIPPLE_MODE, {L"NULL", L"- - - - - - - - ", L"            ----", L"    --    ----"}},
+    {LaserTab, IDC_SYMMETRY_MODE, {L"NULL", L"\u2190\u2192", L"\u2190\u2192\u2191\u2193"}},
+    {SprinkleTab, IDC_ROUTE_A, {L"NULL", L"sun", L"star", L"fancy star", L"blue planet", L"milky way"}},
+    {SprinkleTab, IDC_ROUTE_B, {L"NULL", L"sun", L"star", L"fancy star", L"blue planet", L"milky way"}},
+    {SprinkleTab, IDC_BLENDING_MODE, {L"lightening", L"greying", L"darkening"}},
+    {GeneralTab, IDC_FUNC_RADIUS, {L"Linear", L"Power", L"polynome", L"Tangent"}},
+    {GeneralTab, IDC_FUNC_ANGLE, {L"Linear", L"Power", L"polynome", L"Exponential"}},
+};
+
+// Track-bar ranges (from 0) and tick marks, set in this order; bars not named keep their range 0-100.
+struct BarSetting {
+    SettingsTab tab;
+    int control;
+    int value;
+};
+
+const BarSetting BarRanges[] = {
+    {SprinkleTab, IDC_DENSITY, 90},       {SprinkleTab, IDC_ALPHA_SPRINKLE, 511},
+    {ColorTab, IDC_GRADS_RADIUS, 10000},  {ColorTab, IDC_GRADS_ANGLE, 10000},
+    {ColorTab, IDC_CONST_RED, 255},       {ColorTab, IDC_CONST_GREEN, 255},
+    {ColorTab, IDC_CONST_BLUE, 255},      {ColorTab, IDC_AMPLITUDE_RED, 255},
+    {ColorTab, IDC_AMPLITUDE_GREEN, 255}, {ColorTab, IDC_AMPLITUDE_BLUE, 255},
+    {GeneralTab, IDC_DEPTH_AMPL, 50},     {GeneralTab, IDC_DEPTH_FREQ, 511},
+};
+
+const BarSetting BarTicks[] = {
+    {ColorTab, IDC_GRADS_RADIUS, 5000},  {ColorTab, IDC_GRADS_ANGLE, 5000},
+    {ColorTab, IDC_GRADS_TIME, 50},      {ColorTab, IDC_CONST_RED, 128},
+    {ColorTab, IDC_CONST_GREEN, 128},    {ColorTab, IDC_CONST_BLUE, 128},
+    {ColorTab, IDC_AMPLITUDE_RED, 128},  {ColorTab, IDC_AMPLITUDE_GREEN, 128},
+    {ColorTab, IDC_AMPLITUDE_BLUE, 128}, {GeneralTab, IDC_DEPTH_AMPL, 25},
+};
+
+void FillControls(HWND page, SettingsTab tab) {
+    for (const ComboItems& combo : ComboContents) {
+        if (combo.tab != tab) continue;
+        for (const wchar_t* item : combo.items)
+            SendDlgItemMessageW(page, combo.control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    }
+    if (tab == SwitchTab)
+        for (const std::string& name : ListNames)
+            SendDlgItemMessageA(page, IDC_LIST_NAME, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    for (const BarSetting& range : BarRanges)
+        if (range.tab == tab)
+            SendDlgItemMessageA(page, range.control, TBM_SETRANGE, TRUE, MAKELPARAM(0, range.value));
+    for (const BarSetting& tick : BarTicks)
+        if (tick.tab == tab) SendDlgItemMessageA(page, tick.control, TBM_SETTIC, 0, tick.value);
+}
+
+void InitPage(HWND page, SettingsTab tab) {
+    PlacePage(page, tab);
+    FillControls(page, tab);
+    SyncControls(false);
+    if (tab == SwitchTab && SelectedList != 0)
+        SendDlgItemMessageA(page, IDC_LIST_NAME, CB_SETCURSEL, SelectedList, 0);
+    CurrentPage = page;
+}
+
+// The pages Laser, Sprinkle, Color and General: every click, selection, edit and slider move of the live
+// page reaches the settings at once.
+template <SettingsTab Tab>
+INT_PTR CALLBACK EditPageProc(HWND page, UINT message, WPARAM, LPARAM) {
+    switch (message) {
+        case WM_INITDIALOG: InitPage(page, Tab); return TRUE;
+        case WM_COMMAND:
+        case WM_HSCROLL:
+            if (page == CurrentPage) SyncControls(true);
+            return TRUE;
+        case WM_DESTROY: ForgetPage(page); return FALSE;
+        default: return FALSE;
+    }
+}
+
+// "Done": the current look becomes saved list SelectedList, under the name typed into the list combo.
+void SaveSelectedList(HWND page) {
+    if (!ListButtonsEnabled(SelectedList)) return;
+    PlayDialogSound(IDW_DONE);
+    if (!SettingsStored) RegistrySave(false);
+
+    HWND combo = GetDlgItem(page, IDC_LIST_NAME);
+    char name[ListNameBufferSize] = {};
+    GetWindowTextA(combo, name, sizeof name);
+    SetListName(SelectedList, name);
+    SendMessageA(combo, CB_DELETESTRING, SelectedList, 0);
+    SendMessageA(combo, CB_INSERTSTRING, SelectedList,
+                 reinterpret_cast<LPARAM>(ListNames[SelectedList].c_str()));
+    SendMessageA(combo, CB_SETCURSEL, SelectedList, 0);
+
+    SceneSettings.SavedList |= ListBits[SelectedList];
+    RegistrySave(true);
+    RegistrySave(false);
+}
+
+// "Clear": saved list SelectedList is forgotten; it keeps its display name.
+void ClearSelectedList(HWND page) {
+    if (!ListButtonsEnabled(SelectedList)) return;
+    PlayDialogSound(IDW_CLEAR);
+    SceneSettings.SavedList &= ~ListBits[SelectedList];
+    SceneSettings.AutoList &= ~ListBits[SelectedList];
+    CheckDlgButton(page, IDC_FIRST_LIST_CHECK + static_cast<int>(SelectedList), BST_UNCHECKED);
+    RegistryDelete();
+    RegistrySave(false);
+}
+
+INT_PTR CALLBACK SwitchPageProc(HWND page, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+        case WM_INITDIALOG: InitPage(page, SwitchTab); return TRUE;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDC_DONE) SaveSelectedList(page);
+            if (LOWORD(wParam) == IDC_CLEAR) ClearSelectedList(page);
+            if (page == CurrentPage) SyncControls(true);
+            return TRUE;
+        case WM_DESTROY: ForgetPage(page); return FALSE;
+        default: return FALSE;
+    }
+}
+
+}  // namespace
+
+const std::array<DLGPROC, TabCount> PageProcedures = {
+    EditPageProc<LaserTab>, EditPageProc<SprinkleTab>,
+    EditPageProc<ColorTab>, EditPageProc<GeneralTab>,
+    SwitchPageProc,         HelpPageProc,
+};
+
+HWND PageControl(int tab, int control) {
+    if (tab < 0 || tab >= TabCount || PageWindows[tab] == nullptr) return nullptr;
+    return GetDlgItem(PageWindows[tab], control);
+}
+
+void PlacePage(HWND page, int tab) {
+    // At the top left of the display area of the dialog's tab control, whose height depends on the font.
+    HWND dialog = GetParent(page);
+    RECT display{};
+    GetClientRect(GetDlgItem(dialog, IDC_TABS), &display);
+    SendDlgItemMessageA(dialog, IDC_TABS, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    MapWindowPoints(GetDlgItem(dialog, IDC_TABS), dialog, reinterpret_cast<POINT*>(&display), 2);
+    SetWindowPos(page, HWND_TOP, display.left, display.top, PageRect.right - PageRect.left,
+                 PageRect.bottom - PageRect.top, SWP_SHOWWINDOW);
+    if (tab >= 0 && tab < TabCount) PageWindows[tab] = page;
+}
+
+void ForgetPage(HWND page) {
+    for (HWND& slot : PageWindows)
+        if (slot == page) slot = nullptr;
+    if (CurrentPage == page) CurrentPage = nullptr;
+}

@@ -1,0 +1,248 @@
+// The Configuration dialog's own life under Wine: tabs and pages, Save, Cancel, Default and the close box,
+// placement beside the render window, the modal dialog of the configure mode, and windows that must not be
+// left behind.
+#include <gtest/gtest.h>
+
+#include "dialog_driver.h"
+#include "settings/registry_store.h"
+#include "shell/screen.h"
+#include "shell/window_proc.h"
+
+namespace {
+
+using ConfigDialog = DialogTest;
+
+TEST_F(ConfigDialog, OpensWithSixTabsOnTheTabShownLast) {
+    HWND dialog = OpenConfigDialog(nullptr);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_TABS, TCM_GETITEMCOUNT, 0, 0), 6);
+    EXPECT_EQ(SelectedTabOf(dialog), 0);
+    EXPECT_NE(PageItem(IDC_RENDERING_MODE), nullptr);
+
+    SelectTab(dialog, 3);
+    EXPECT_EQ(CurrentTab, 3);
+    EXPECT_NE(PageItem(IDC_FUNC_RADIUS), nullptr);
+    SendMessageA(dialog, WM_CLOSE, 0, 0);
+
+    HWND again = OpenConfigDialog(nullptr);
+    EXPECT_EQ(SelectedTabOf(again), 3);
+    EXPECT_NE(PageItem(IDC_DEPTH_FREQ), nullptr);
+}
+
+TEST_F(ConfigDialog, TheSelectedTabAgainRecreatesNothing) {
+    HWND dialog = OpenConfigDialog(nullptr);
+    SelectTab(dialog, 2);
+    HWND page = CurrentPage;
+    SelectTab(dialog, 2);
+    EXPECT_EQ(CurrentPage, page);
+    EXPECT_TRUE(IsWindow(page));
+}
+
+TEST_F(ConfigDialog, PagesFillTheTabsDisplayArea) {
+    HWND dialog = OpenConfigDialog(nullptr);
+    for (int tab = 0; tab < 6; ++tab) {
+        SelectTab(dialog, tab);
+        RECT page{};
+        GetWindowRect(CurrentPage, &page);
+        EXPECT_EQ(page.right - page.left, PageRect.right - PageRect.left) << tab;
+        EXPECT_EQ(page.bottom - page.top, PageRect.bottom - PageRect.top) << tab;
+        RECT tabs{};
+        GetWindowRect(GetDlgItem(dialog, IDC_TABS), &tabs);
+        EXPECT_TRUE(page.left >= tabs.left && page.right <= tabs.right && page.bottom <= tabs.bottom) << tab;
+    }
+}
+
+TEST_F(ConfigDialog, SitsBesideAWindowAndTopLeftOverTheFullScreen) {
+    HWND dialog = OpenOverRenderWindow();
+    RECT render{};
+    RECT own{};
+    GetWindowRect(RenderWindow, &render);
+    GetWindowRect(dialog, &own);
+    EXPECT_EQ(own.left, render.right);
+    EXPECT_EQ(own.top, 0);
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    DestroyWindow(dialog);
+    DestroyRenderWindow();
+
+    ASSERT_TRUE(CreateRenderWindow(RenderWindowTitle, ScreenWidth, ScreenHeight, true));
+    dialog = OpenConfigDialog(RenderWindow);
+    GetWindowRect(dialog, &own);
+    EXPECT_EQ(own.left, 0);
+    EXPECT_EQ(own.top, 0);
+}
+
+TEST_F(ConfigDialog, DefaultAppliesTheFirstLookAndStoresNothing) {
+    HWND dialog = OpenConfigDialog(nullptr);
+    Preset(5, true);
+    SceneSettings.Period = 7;
+    PressDialogButton(dialog, IDC_DEFAULT);
+    EXPECT_EQ(SceneSettings.RenderingMode, BuiltInLooks[0].RenderingMode);
+    EXPECT_EQ(SceneSettings.Period, 60);
+    EXPECT_EQ(SelectionOf(IDC_RENDERING_MODE), static_cast<int>(BuiltInLooks[0].RenderingMode));
+    EXPECT_TRUE(IsWindow(dialog));
+    EXPECT_FALSE(KeyExists(SettingsKeyPath));
+}
+
+TEST_F(ConfigDialog, CancelReloadsTheStoredSettingsAndCloses) {
+    Preset(2, true);
+    SceneSettings.Period = 0;
+    RegistrySave(false);
+    HWND dialog = OpenOverRenderWindow();
+    Choose(IDC_RENDERING_MODE, 14);
+    PressDialogButton(dialog, IDCANCEL);
+    EXPECT_EQ(SceneSettings.RenderingMode, BuiltInLooks[2].RenderingMode);
+    EXPECT_FALSE(IsWindow(dialog));
+    EXPECT_FALSE(DrainMessages());  // a render window exists: the program goes on
+}
+
+TEST_F(ConfigDialog, CancelWithTheAutoSwitchOnReappliesTheRunningListAndRestartsTheTimer) {
+    SceneSettings.Period = 30;
+    RegistrySave(false);  // the factory look, Default1, is stored
+    CurrentList = 3;      // the auto-switch showed Default4 since
+    HWND dialog = OpenOverRenderWindow();
+    KillTimer(RenderWindow, AutoSwitchTimer);
+    PressDialogButton(dialog, IDCANCEL);
+    EXPECT_EQ(SceneSettings.RenderingMode, BuiltInLooks[3].RenderingMode);
+    EXPECT_EQ(SceneSettings.Period, 30);
+    EXPECT_TRUE(KillTimer(RenderWindow, AutoSwitchTimer));
+}
+
+TEST_F(ConfigDialog, TheCloseBoxKeepsTheChangesUnstored) {
+    HWND dialog = OpenOverRenderWindow();
+    Choose(IDC_RENDERING_MODE, 12);
+    SendMessageA(dialog, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(dialog));
+    EXPECT_EQ(SceneSettings.RenderingMode, 12u);
+    EXPECT_FALSE(KeyExists(SettingsKeyPath));
+}
+
+TEST_F(ConfigDialog, ClosingWithoutARenderWindowEndsTheProgram) {
+    PressDialogButton(OpenConfigDialog(nullptr), IDCANCEL);
+    EXPECT_TRUE(DrainMessages());
+    SendMessageA(OpenConfigDialog(nullptr), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(DrainMessages());
+}
+
+TEST_F(ConfigDialog, F1InFullScreenShowsTheCursorAndClosingHidesItAgain) {
+    ASSERT_TRUE(CreateRenderWindow(RenderWindowTitle, ScreenWidth, ScreenHeight, true));
+    const int hidden = CursorCounter();
+    KeyDown[VK_F1] = true;
+    HandleKeyDown();
+    KeyDown[VK_F1] = false;
+    ASSERT_EQ(ConfigDialogs().size(), 1u);
+    EXPECT_EQ(CursorCounter(), hidden + 1);
+    SendMessageA(ConfigDialogs().front(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(CursorCounter(), hidden);
+    EXPECT_TRUE(ConfigDialogs().empty());
+}
+
+TEST_F(ConfigDialog, SaveStoresTheSettingsAndReplacesTheDialog) {
+    HWND dialog = OpenOverRenderWindow();
+    HWND window = RenderWindow;
+    SelectTab(dialog, 1);
+    Choose(IDC_ROUTE_B, 3);
+    PressDialogButton(dialog, IDOK);
+
+    EXPECT_EQ(ValuesOf(SettingsKeyPath).at("RouteB"), "3");
+    EXPECT_TRUE(SettingsStored);
+    EXPECT_FALSE(IsWindow(dialog));
+    EXPECT_EQ(RenderWindow, window);
+    ASSERT_EQ(ConfigDialogs().size(), 1u);
+    EXPECT_EQ(SelectedTabOf(ConfigDialogs().front()), 1);
+}
+
+// The configure mode: the modal dialog, driven from a timer since it runs its own message loop.
+HWND ModalSeen = nullptr;
+
+VOID CALLBACK PressSave(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    ModalSeen = ConfigDialogs().front();
+    PressDialogButton(ModalSeen, IDOK);
+}
+
+VOID CALLBACK PressEscape(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    ModalSeen = ConfigDialogs().front();
+    // Cancel is the default button, and the modal loop knows the keyboard: Escape cancels.
+    PostMessageA(ModalSeen, WM_KEYDOWN, VK_ESCAPE, 0);
+}
+
+TEST_F(ConfigDialog, SaveInTheConfigureModeOpensTheWindowBesideAFreshDialog) {
+    SetTimer(nullptr, 0, 10, PressSave);
+    ASSERT_TRUE(RunConfigDialog(nullptr));
+
+    EXPECT_FALSE(IsWindow(ModalSeen));
+    ASSERT_NE(RenderWindow, nullptr);
+    EXPECT_FALSE(FullScreen);
+    RECT client{};
+    GetClientRect(RenderWindow, &client);
+    EXPECT_EQ(client.right, 640);
+    EXPECT_EQ(client.bottom, 480);
+    EXPECT_EQ(ValuesOf(SettingsKeyPath).at(""), "25");
+
+    ASSERT_EQ(ConfigDialogs().size(), 1u);
+    HWND fresh = ConfigDialogs().front();
+    EXPECT_EQ(GetWindow(fresh, GW_OWNER), RenderWindow);
+    RECT render{};
+    RECT own{};
+    GetWindowRect(RenderWindow, &render);
+    GetWindowRect(fresh, &own);
+    EXPECT_EQ(own.left, render.right);
+
+    // A second Save only replaces the dialog.
+    HWND window = RenderWindow;
+    PressDialogButton(fresh, IDOK);
+    EXPECT_EQ(RenderWindow, window);
+    EXPECT_EQ(ConfigDialogs().size(), 1u);
+    EXPECT_FALSE(DrainMessages());
+}
+
+TEST_F(ConfigDialog, EscapeInTheConfigureModeCancelsAndEndsTheProgram) {
+    SetTimer(nullptr, 0, 10, PressEscape);
+    ASSERT_TRUE(RunConfigDialog(nullptr));
+    EXPECT_FALSE(IsWindow(ModalSeen));
+    EXPECT_EQ(RenderWindow, nullptr);
+    EXPECT_TRUE(DrainMessages());
+}
+
+TEST_F(ConfigDialog, AnOwnerThatIsNoWindowStillShowsTheDialog) {
+    SetTimer(nullptr, 0, 10, PressEscape);
+    EXPECT_TRUE(RunConfigDialog(reinterpret_cast<HWND>(static_cast<uintptr_t>(0x7654321))));
+    EXPECT_NE(ModalSeen, nullptr);
+    DrainMessages();
+}
+
+// Pages and modeless dialogs are destroyed, not merely ended: ended ones would stay as hidden windows. (No
+// render window here: under Wine without a window manager, every visible window takes seconds to go.)
+TEST_F(ConfigDialog, TabSwitchesAndClosedDialogsLeaveNoWindowsBehind) {
+    HWND dialog = OpenConfigDialog(nullptr);
+    SelectTab(dialog, 1);
+    SelectTab(dialog, 0);
+    const WindowCount before = CountThreadWindows();
+    for (int i = 1; i <= 100; ++i)
+        SelectTab(dialog, i % 6);
+    SelectTab(dialog, 0);
+    const WindowCount after = CountThreadWindows();
+    EXPECT_EQ(after.topLevel, before.topLevel);
+    EXPECT_EQ(after.all, before.all);
+
+    DestroyWindow(dialog);
+    const WindowCount without = CountThreadWindows();
+    for (int i = 0; i < 20; ++i) {
+        dialog = OpenConfigDialog(nullptr);
+        SelectTab(dialog, (i + 1) % 6);
+        if (i % 2 == 0)
+            SendMessageA(dialog, WM_CLOSE, 0, 0);
+        else
+            PressDialogButton(dialog, IDCANCEL);
+        EXPECT_TRUE(DrainMessages());  // no render window: each close asks the program to end
+    }
+    const WindowCount end = CountThreadWindows();
+    EXPECT_EQ(end.topLevel, without.topLevel);
+    EXPECT_EQ(end.all, without.all);
+    EXPECT_TRUE(ConfigDialogs().empty());
+    EXPECT_EQ(TabControl, nullptr);
+    EXPECT_EQ(CurrentPage, nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,321 @@
+// The settings pages with real common controls under Wine: values move between the controls and
+// SceneSettings in both directions, the enabling rules follow, and the Switch page saves and clears lists in
+// Wine's registry.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "config_ui/sync_controls.h"
+#include "dialog_driver.h"
+#include "settings/registry_store.h"
+#include "stored_forms.h"
+
+namespace {
+
+using DialogPages = DialogTest;
+
+std::map<std::string, std::string> LookForms(const SettingsRecord& settings) {
+    std::map<std::string, std::string> forms = StoredForms(settings);
+    for (const char* name : {"Period", "AutoList", "SavedList", "OffSprinkle"})
+        forms.erase(name);
+    return forms;
+}
+
+std::map<std::string, std::string> LookForms(const SceneLook& look) {
+    SettingsRecord record{};
+    static_cast<SceneLook&>(record) = look;
+    return LookForms(record);
+}
+
+TEST_F(DialogPages, LaserPageShowsAndTakesEveryValue) {
+    OpenConfigDialog(nullptr);
+    EXPECT_EQ(SelectionOf(IDC_RENDERING_MODE), 1);
+    EXPECT_EQ(TextOf(IDC_LINE_WIDTH), "1.0");
+    EXPECT_EQ(TextOf(IDC_STIPPLE_SIZE), "5");
+    EXPECT_EQ(PositionOf(IDC_ALPHA_LASER), 80);
+    EXPECT_EQ(PositionOf(IDC_SPEED_LASER), 10);
+    EXPECT_TRUE(IsChecked(IDC_STACK) && IsChecked(IDC_ANTIALIAS));
+    EXPECT_FALSE(IsChecked(IDC_STENCIL) || IsChecked(IDC_DOUBLED));
+    // The arrows are real arrows, whatever the ANSI code page.
+    EXPECT_EQ(ItemOf(IDC_SYMMETRY_MODE, 2), L"\u2190\u2192\u2191\u2193");
+
+    Choose(IDC_RENDERING_MODE, 6);
+    Choose(IDC_STIPPLE_MODE, 3);
+    Choose(IDC_SYMMETRY_MODE, 2);
+    Type(IDC_LINE_WIDTH, "2.5");
+    Type(IDC_STIPPLE_SIZE, "12345678");
+    Slide(IDC_ALPHA_LASER, 57);
+    Slide(IDC_SPEED_LASER, 33);
+    Click(IDC_STACK);
+    Click(IDC_STENCIL);
+    Click(IDC_DOUBLED);
+    Click(IDC_ANTIALIAS);
+    EXPECT_EQ(SceneSettings.RenderingMode, 6u);
+    EXPECT_EQ(SceneSettings.StippleMode, 3);
+    EXPECT_EQ(SceneSettings.SymmetryMode, 2);
+    EXPECT_FLOAT_EQ(SceneSettings.LineWidth, 2.5f);
+    EXPECT_EQ(SceneSettings.StippleSize, 1234567);
+    EXPECT_DOUBLE_EQ(SceneSettings.AlphaLaser, 0.57);
+    EXPECT_EQ(SceneSettings.SpeedLaser, 33u);
+    EXPECT_EQ(SceneSettings.Stack, 0);
+    EXPECT_EQ(SceneSettings.Stencil, 1);
+    EXPECT_EQ(SceneSettings.Doubled, 1);
+    EXPECT_EQ(SceneSettings.Antialias, 0);
+    EXPECT_EQ(PositionOf(IDC_ALPHA_LASER), 57);
+
+    Type(IDC_LINE_WIDTH, "wide");  // no number: the width stays
+    EXPECT_FLOAT_EQ(SceneSettings.LineWidth, 2.5f);
+    SyncControls(false);  // 0.57 × 100 lies just below 57
+    EXPECT_EQ(PositionOf(IDC_ALPHA_LASER), 56);
+}
+
+// Writing the width edit makes the page read all its controls back; the stipple size, written after it,
+// must not be read back while it still shows the old value.
+TEST_F(DialogPages, ShowingNewValuesDoesNotReadHalfWrittenControlsBack) {
+    SceneSettings.StippleSize = 40;
+    SceneSettings.LineWidth = 4.0f;
+    HWND dialog = OpenConfigDialog(nullptr);
+    PressDialogButton(dialog, IDC_DEFAULT);
+    EXPECT_EQ(SceneSettings.StippleSize, 5);
+    EXPECT_FLOAT_EQ(SceneSettings.LineWidth, 1.0f);
+    EXPECT_EQ(TextOf(IDC_STIPPLE_SIZE), "5");
+    EXPECT_EQ(TextOf(IDC_LINE_WIDTH), "1.0");
+}
+
+TEST_F(DialogPages, SprinklePageShowsAndTakesEveryValue) {
+    HWND dialog = OpenConfigDialog(nullptr);
+    SelectTab(dialog, 1);
+    EXPECT_EQ(RangeMaxOf(IDC_DENSITY), 90);
+    EXPECT_EQ(RangeMaxOf(IDC_ALPHA_SPRINKLE), 511);
+    EXPECT_EQ(SelectionOf(IDC_ROUTE_A), 1);
+    EXPECT_EQ(SelectionOf(IDC_ROUTE_B), 4);
+    EXPECT_EQ(PositionOf(IDC_DENSITY), 70);
+    EXPECT_EQ(PositionOf(IDC_ALPHA_SPRINKLE), 128);
+
+    Choose(IDC_ROUTE_A, 0);
+    Choose(IDC_ROUTE_B, 5);
+    Choose(IDC_BLENDING_MODE, 2);
+    Slide(IDC_ALPHA_SPRINKLE, 511);
+    Slide(IDC_SPEED_TEXTURE, 0);
+    EXPECT_EQ(SceneSettings.RouteA, 0);
+    EXPECT_EQ(SceneSettings.RouteB, 5);
+    EXPECT_EQ(SceneSettings.BlendingMode, 2);
+    EXPECT_EQ(SceneSettings.AlphaSprinkle, 511u);
+    EXPECT_EQ(SceneSettings.SpeedTexture, 0u);
+
+    // A density above the bar's range stays until the page writes its controls back.
+    Preset(2, true);
+    SyncControls(false);
+    EXPECT_EQ(PositionOf(IDC_DENSITY), 90);
+    EXPECT_EQ(SceneSettings.Density, 100u);
+    Slide(IDC_SPEED_TEXTURE, 20);
+    EXPECT_EQ(SceneSettings.Density, 90u);
+}
+
+TEST_F(DialogPages, ColorPageShowsAndTakesEveryValue) {
+    HWND dialog = OpenConfigDialog(nullptr);
+    SelectTab(dialog, 2);
+    EXPECT_EQ(RangeMaxOf(IDC_GRADS_RADIUS), 10000);
+    EXPECT_EQ(RangeMaxOf(IDC_CONST_RED), 255);
+    EXPECT_EQ(RangeMaxOf(IDC_GRADS_TIME), 100);
+    EXPECT_EQ(PositionOf(IDC_CONST_GREEN), 102);     // 0.4
+    EXPECT_EQ(PositionOf(IDC_AMPLITUDE_BLUE), 178);  // 0.7
+    EXPECT_EQ(PositionOf(IDC_GRADS_TIME), 10);
+
+    Slide(IDC_GRADS_RADIUS, 10000);
+    Slide(IDC_GRADS_ANGLE, 5000);
+    Slide(IDC_GRADS_TIME, 0);
+    Slide(IDC_CONST_RED, 255);
+    Slide(IDC_CONST_BLUE, 0);
+    Slide(IDC_AMPLITUDE_GREEN, 51);
+    EXPECT_DOUBLE_EQ(SceneSettings.ColorGrads[0], 0.001);
+    EXPECT_DOUBLE_EQ(SceneSettings.ColorGrads[1], 0.00025);
+    EXPECT_DOUBLE_EQ(SceneSettings.ColorGrads[2], 0.0);
+    EXPECT_DOUBLE_EQ(SceneSettings.ColorConst[0], 1.0);
+    EXPECT_DOUBLE_EQ(SceneSettings.ColorConst[2], 0.0);
+    EXPECT_DOUBLE_EQ(SceneSettings.ColorAmplitude[1], 0.2);
+
+    SyncControls(false);
+    EXPECT_EQ(PositionOf(IDC_GRADS_RADIUS), 10000);
+    EXPECT_EQ(PositionOf(IDC_GRADS_ANGLE), 5000);
+    EXPECT_EQ(PositionOf(IDC_AMPLITUDE_GREEN), 51);
+}
+
+TEST_F(DialogPages, GeneralPageShowsAndTakesEveryValue) {
+    HWND dialog = OpenConfigDialog(nullptr);
+    SelectTab(dialog, 3);
+    EXPECT_EQ(RangeMaxOf(IDC_DEPTH_AMPL), 50);
+    EXPECT_EQ(RangeMaxOf(IDC_DEPTH_FREQ), 511);
+    EXPECT_EQ(SelectionOf(IDC_FUNC_RADIUS), 1);
+    EXPECT_EQ(PositionOf(IDC_DEPTH_AMPL), 26);  // 0.04
+    EXPECT_EQ(PositionOf(IDC_DEPTH_FREQ), 64);
+    EXPECT_TRUE(IsChecked(IDC_ROTATE_X) && IsChecked(IDC_ROTATE_Z));
+
+    Choose(IDC_FUNC_RADIUS, 3);
+    Choose(IDC_FUNC_ANGLE, 3);
+    Click(IDC_ROTATE_Y);
+    Click(IDC_ROTATE_Z);
+    Click(IDC_DEPTH_TEST);
+    Slide(IDC_SPEED_VIEW, 100);
+    Slide(IDC_DEPTH_AMPL, 0);
+    Slide(IDC_DEPTH_FREQ, 511);
+    EXPECT_EQ(SceneSettings.FuncRadius, 3u);
+    EXPECT_EQ(SceneSettings.FuncAngle, 3u);
+    EXPECT_EQ(SceneSettings.RotateY, 1);
+    EXPECT_EQ(SceneSettings.RotateZ, 0);
+    EXPECT_EQ(SceneSettings.DepthTest, 1);
+    EXPECT_EQ(SceneSettings.SpeedView, 100u);
+    EXPECT_DOUBLE_EQ(SceneSettings.DepthAmpl, -1.0);
+    EXPECT_DOUBLE_EQ(SceneSettings.DepthFreq, 511.0);
+
+    SceneSettings.DepthAmpl = 0.0;
+    SyncControls(false);
+    EXPECT_EQ(PositionOf(IDC_DEPTH_AMPL), 25);
+}
+
+TEST_F(DialogPages, SwitchPageSetsThePeriodTheListsAndAppliesTheSelectedList) {
+    HWND dialog = OpenOverRenderWindow();
+    SelectTab(dialog, 4);
+    EXPECT_EQ(TextOf(IDC_PERIOD), "60");
+    EXPECT_EQ(TextOf(IDC_LIST_NAME), "Default1");
+    for (int list = 0; list < 10; ++list) {
+        EXPECT_EQ(IsChecked(IDC_FIRST_LIST_CHECK + list), list < 6) << list;
+        EXPECT_EQ(IsEnabled(IDC_FIRST_LIST_CHECK + list), list < 6) << list;
+    }
+    EXPECT_FALSE(IsEnabled(IDC_DONE) || IsEnabled(IDC_CLEAR));
+
+    Click(IDC_FIRST_LIST_CHECK + 0);
+    EXPECT_EQ(SceneSettings.AutoList, 62);
+
+    Choose(IDC_LIST_NAME, 2);  // a built-in list: its look, the switch settings kept
+    EXPECT_EQ(SelectedList, 2u);
+    EXPECT_EQ(LookForms(SceneSettings), LookForms(BuiltInLooks[2]));
+    EXPECT_EQ(SceneSettings.Period, 60);
+
+    SceneSettings.RenderingMode = 13;
+    Choose(IDC_LIST_NAME, 7);  // never saved: selected, nothing applied
+    EXPECT_EQ(SelectedList, 7u);
+    EXPECT_EQ(SceneSettings.RenderingMode, 13u);
+    EXPECT_TRUE(IsEnabled(IDC_DONE) && IsEnabled(IDC_CLEAR));
+
+    // Period 0 stops the auto-switch at once and greys every list box.
+    Type(IDC_PERIOD, "0");
+    EXPECT_EQ(SceneSettings.Period, 0);
+    for (int list = 0; list < 10; ++list)
+        EXPECT_FALSE(IsEnabled(IDC_FIRST_LIST_CHECK + list)) << list;
+    EXPECT_FALSE(KillTimer(RenderWindow, AutoSwitchTimer));
+
+    Type(IDC_PERIOD, "45");
+    EXPECT_EQ(SceneSettings.Period, 45);
+    EXPECT_TRUE(IsEnabled(IDC_FIRST_LIST_CHECK + 5));
+    EXPECT_TRUE(KillTimer(RenderWindow, AutoSwitchTimer));
+}
+
+TEST_F(DialogPages, StackAndStencilFromStoredSettingsLockEachOther) {
+    SceneSettings.Stack = 1;
+    SceneSettings.Stencil = 1;
+    OpenConfigDialog(nullptr);
+    EXPECT_FALSE(IsEnabled(IDC_STACK));
+    EXPECT_FALSE(IsEnabled(IDC_STENCIL));
+
+    SceneSettings.Stencil = 0;
+    SyncControls(false);
+    EXPECT_TRUE(IsEnabled(IDC_STACK));
+    EXPECT_FALSE(IsEnabled(IDC_STENCIL));
+}
+
+TEST_F(DialogPages, TexturedStylesGreyTheStippleAndAntialiasControls) {
+    OpenConfigDialog(nullptr);
+    EXPECT_TRUE(IsEnabled(IDC_ANTIALIAS) && IsEnabled(IDC_STIPPLE_MODE) && IsEnabled(IDC_STIPPLE_SIZE));
+    Choose(IDC_RENDERING_MODE, 8);
+    EXPECT_FALSE(IsEnabled(IDC_ANTIALIAS) || IsEnabled(IDC_STIPPLE_MODE) || IsEnabled(IDC_STIPPLE_SIZE));
+    Choose(IDC_RENDERING_MODE, 7);
+    EXPECT_TRUE(IsEnabled(IDC_ANTIALIAS) && IsEnabled(IDC_STIPPLE_MODE) && IsEnabled(IDC_STIPPLE_SIZE));
+}
+
+TEST_F(DialogPages, TheHelpPageTransfersNothingButTheTimerStillFollowsThePeriod) {
+    HWND dialog = OpenOverRenderWindow();
+    SelectTab(dialog, 5);
+    SceneSettings.Period = 0;
+    SceneSettings.RenderingMode = 9;
+    SyncControls(true);
+    EXPECT_EQ(SceneSettings.RenderingMode, 9u);
+    EXPECT_FALSE(KillTimer(RenderWindow, AutoSwitchTimer));
+}
+
+class SwitchPageLists : public DialogTest {
+protected:
+    void SetUp() override {
+        DialogTest::SetUp();
+        SelectTab(OpenConfigDialog(nullptr), 4);
+    }
+    void SaveAs(int list, const std::string& name) {
+        Choose(IDC_LIST_NAME, list);
+        SendMessageA(PageItem(IDC_LIST_NAME), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+        Click(IDC_DONE);
+    }
+};
+
+TEST_F(SwitchPageLists, DoneSavesTheLookUnderTheTypedNameAndStoresTheMainKey) {
+    Preset(4, true);
+    SaveAs(7, "evening");
+
+    EXPECT_EQ(ListNames[7], "evening");
+    EXPECT_EQ(ItemOf(IDC_LIST_NAME, 7), L"evening");
+    EXPECT_EQ(SelectionOf(IDC_LIST_NAME), 7);
+    EXPECT_EQ(SceneSettings.SavedList, 128);
+    EXPECT_TRUE(SettingsStored);
+
+    const auto list = ValuesOf(SubkeyPath("custom2"));
+    EXPECT_EQ(list.size(), size_t{29});
+    EXPECT_EQ(list.at("RenderingMode"), std::to_string(BuiltInLooks[4].RenderingMode));
+    const auto main = ValuesOf(SettingsKeyPath);
+    EXPECT_EQ(main.at(""), "25");
+    EXPECT_EQ(main.at("custom2"), "evening");
+    EXPECT_EQ(main.at("SavedList"), "128");
+    EXPECT_TRUE(ShownMessages.empty()) << ShownMessages.front();
+
+    // The saved list can now be checked for the auto-switch, and selecting it loads it.
+    EXPECT_TRUE(IsEnabled(IDC_FIRST_LIST_CHECK + 7));
+    Preset(0, true);
+    Choose(IDC_LIST_NAME, 7);
+    EXPECT_EQ(LookForms(SceneSettings), LookForms(BuiltInLooks[4]));
+}
+
+TEST_F(SwitchPageLists, NamesAreCutTo62CharactersAndMayBeEmpty) {
+    SaveAs(6, std::string(80, 'n'));
+    EXPECT_EQ(ListNames[6], std::string(62, 'n'));
+    SaveAs(9, "");
+    EXPECT_EQ(ListNames[9], "");
+    EXPECT_EQ(ItemOf(IDC_LIST_NAME, 9), L"");
+    EXPECT_EQ(ValuesOf(SettingsKeyPath).at("custom4"), "");
+}
+
+TEST_F(SwitchPageLists, ClearForgetsTheListButKeepsItsName) {
+    SaveAs(8, "night");
+    Click(IDC_FIRST_LIST_CHECK + 8);
+    EXPECT_EQ(SceneSettings.AutoList, 63 + 256);
+
+    Click(IDC_CLEAR);
+    EXPECT_FALSE(KeyExists(SubkeyPath("custom3")));
+    EXPECT_EQ(SceneSettings.SavedList, 0);
+    EXPECT_EQ(SceneSettings.AutoList, 63);
+    EXPECT_FALSE(IsChecked(IDC_FIRST_LIST_CHECK + 8));
+    EXPECT_EQ(ItemOf(IDC_LIST_NAME, 8), L"night");
+    const auto main = ValuesOf(SettingsKeyPath);
+    EXPECT_EQ(main.at("SavedList"), "0");
+    EXPECT_EQ(main.at("AutoList"), "63");
+}
+
+TEST_F(SwitchPageLists, DoneAndClearDoNothingForABuiltInList) {
+    Choose(IDC_LIST_NAME, 3);
+    EXPECT_FALSE(IsEnabled(IDC_DONE));
+    // Sent anyway, as a disabled button never would.
+    SendMessageA(CurrentPage, WM_COMMAND, MAKEWPARAM(IDC_DONE, BN_CLICKED), 0);
+    SendMessageA(CurrentPage, WM_COMMAND, MAKEWPARAM(IDC_CLEAR, BN_CLICKED), 0);
+    EXPECT_FALSE(KeyExists(SettingsKeyPath));
+    EXPECT_EQ(ListNames[3], "Default4");
+    EXPECT_EQ(SceneSettings.SavedList, 0);
+}
+
+}  // namespace

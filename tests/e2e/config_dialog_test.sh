@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# End-to-end tests of the Configuration dialog in the real program: config_dialog_test.sh <Plumora.scr> <case>
+set -euo pipefail
+SCR=$1
+source "$(dirname "$0")/lib.sh"
+KEY='HKCU\Control Panel\Screen Saver.Plumora'
+
+# Waits up to $1 seconds for a shown Configuration dialog; prints its X window id.
+wait_config_dialog() {
+  local deadline=$((SECONDS + $1)) id
+  while [ $SECONDS -lt $deadline ]; do
+    id=$({ xdotool search --onlyvisible --name '^Configuration$' 2>/dev/null || true; } | head -1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  fail "no Configuration dialog within $1 s"
+}
+
+# A value of the settings key as "wine reg query" shows it (a DWORD in hex); the unnamed one is "(Default)".
+stored_value() {
+  { timeout 30 wine reg query "$KEY" 2>/dev/null || true; } | tr -d '\r' | awk -v name="$1" '$1 == name {print $3}'
+}
+
+case_configure_shows_dialog() {
+  timeout 30 wine reg delete "$KEY" /f >/dev/null 2>&1 || true
+  local args id leave
+  for args in "/c Escape" "Return" "/c:0 Escape"; do
+    leave=${args##* }
+    # shellcheck disable=SC2086
+    if [ "$args" = "$leave" ]; then start_saver; else start_saver ${args% *}; fi
+    id=$(wait_config_dialog 20)
+    [ -z "$(render_window)" ] || fail "'$args' opened a render window before Save"
+    # Cancel is the default button: Escape and Enter leave the dialog, and with no render window the
+    # program ends.
+    xdotool key --window "$id" "$leave" 2>/dev/null
+    [ "$(wait_exit 15)" = 0 ] || fail "'$args' did not end it with exit code 0"
+  done
+  [ -z "$(stored_value Period)" ] || fail "Cancel stored settings"
+}
+
+case_configure_save_opens_window() {
+  timeout 30 wine reg delete "$KEY" /f >/dev/null 2>&1 || true
+  start_saver /c
+  local id window
+  id=$(wait_config_dialog 20)
+  # The tabs have the focus when the dialog opens, and Save comes next.
+  xdotool key --window "$id" Tab 2>/dev/null
+  sleep 0.3
+  xdotool key --window "$id" Return 2>/dev/null
+  window=$(wait_window_mode 20)
+  [ "$(stored_value '(Default)')" = 0x19 ] || fail "the format version 25 was not stored"
+  [ "$(stored_value Period)" = 0x3c ] || fail "Period 60 was not stored"
+
+  # A fresh dialog beside the window: its left edge at the window's right edge, at the top of the screen.
+  local dialog outer left right
+  dialog=$(wait_config_dialog 20)
+  outer=$(window_geometry "$window")
+  right=$(($(echo "$outer" | cut -d+ -f2) + ${outer%%x*}))
+  left=$(window_geometry "$dialog" | cut -d+ -f2)
+  [ "$left" -ge $((right - 8)) ] && [ "$left" -le $((right + 8)) ] ||
+    fail "the dialog's left edge $left is not beside the window's right edge $right"
+  [ "$(window_geometry "$dialog" | cut -d+ -f3)" -le 8 ] || fail "the dialog is not at the top"
+  expect_running_for 1
+  click_close_button "$window"
+  [ "$(wait_exit 15)" = 0 ] || fail "closing the window did not end it with exit code 0"
+}
+
+case_f1_opens_dialog() {
+  start_saver /s
+  wait_window_geometry 20 "$(screen_geometry)" >/dev/null
+  key F1
+  local id
+  id=$(wait_config_dialog 20)
+  [ "$(window_geometry "$id" | cut -d+ -f2-)" = "0+0" ] || fail "over the full screen the dialog is not top left"
+  expect_running_for 1
+  # The dialog has the keyboard; once it is closed the saver has it again, and any key ends it.
+  xdotool key --window "$id" alt+F4 2>/dev/null
+  local deadline=$((SECONDS + 10))
+  while xdotool search --onlyvisible --name '^Configuration$' >/dev/null 2>&1; do
+    [ $SECONDS -lt $deadline ] || fail "Alt+F4 did not close the dialog"
+    sleep 0.1
+  done
+  expect_running_for 1
+  key q
+  [ "$(wait_exit 15)" = 0 ] || fail "q did not end it with exit code 0"
+}
+
+"case_$2"
