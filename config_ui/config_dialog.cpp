@@ -132,11 +132,24 @@ void FitTabsAndPages(HWND dialog, HWND tabs) {
     MoveControl(dialog, IDC_DEFAULT, 0, dy);
 }
 
+// Cancel's rectangle ends on the dialog's right edge, which hides its border; the dialog grows by the
+// few pixels that show it whole.
+void KeepButtonsInside(HWND dialog) {
+    constexpr int Margin = 4;
+    RECT client{}, button{};
+    GetClientRect(dialog, &client);
+    GetWindowRect(GetDlgItem(dialog, IDCANCEL), &button);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&button), 2);
+    const int dx = button.right + Margin - client.right;
+    if (dx > 0) Resize(dialog, dx, 0);
+}
+
 BOOL InitDialog(HWND dialog, LPARAM mark) {
     if (mark == ModalMark) ModalDialog = dialog;
     TabControl = GetDlgItem(dialog, IDC_TABS);
     InsertTabs(TabControl);
     FitTabsAndPages(dialog, TabControl);
+    KeepButtonsInside(dialog);
     PlaceBesideRenderWindow(dialog);
     SetRectEmpty(&PageRect);
     GetWindowRect(TabControl, &PageRect);
