@@ -19,6 +19,7 @@
 #include "shell/clock.h"
 #include "shell/frame.h"
 #include "shell/render_window.h"
+#include "table_bounds.h"
 
 namespace {
 
@@ -121,31 +122,6 @@ void WriteCorruptKey(std::mt19937& random) {
     }
     if (random() % 8 == 0) RegDeleteKeyA(HKEY_CURRENT_USER, SubkeyPath("custom2").c_str());
     if (random() % 4 == 0) SetDword(SettingsKeyPath, "Period", 1 + static_cast<int32_t>(random() % 100));
-}
-
-double FieldValue(const StoredValue& value) {
-    return std::visit(
-        [](auto member) -> double {
-            if constexpr (std::is_arithmetic_v<std::remove_reference_t<decltype(SceneSettings.*member)>>)
-                return static_cast<double>(SceneSettings.*member);
-            else
-                return 0;
-        },
-        value.member);
-}
-
-// How many values that index a table lie outside it, list names beyond their bound included.
-int OutOfTableCount() {
-    int count = 0;
-    for (const StoredValue& value : StoredValues) {
-        const double field = FieldValue(value);
-        if (value.form == StoredForm::Choice && (field < value.range[0].min || field > value.range[0].max))
-            ++count;
-    }
-    for (uint32_t list = 0; list < ListCount; ++list)
-        if (ListNames[list].size() > MaxListNameLength) ++count;
-    if (CurrentList >= ListCount) ++count;
-    return count;
 }
 
 class RegistryRobustness : public testing::Test {

@@ -16,6 +16,7 @@
 #include "shell/clock.h"
 #include "shell/frame.h"
 #include "shell/gl_setup.h"
+#include "table_bounds.h"
 
 namespace {
 
@@ -38,30 +39,6 @@ StoredBuffer RandomReadBuffer(std::mt19937& random) {
     for (size_t i = 0; i < length; ++i)
         buffer[i] = static_cast<uint8_t>(digits ? text[random() % (sizeof text - 1)] : random());
     return buffer;
-}
-
-double FieldValue(const StoredValue& value) {
-    return std::visit(
-        [](auto member) -> double {
-            if constexpr (std::is_arithmetic_v<std::remove_reference_t<decltype(SceneSettings.*member)>>)
-                return static_cast<double>(SceneSettings.*member);
-            else
-                return 0;
-        },
-        value.member);
-}
-
-int OutOfTableCount() {
-    int count = 0;
-    for (const StoredValue& value : StoredValues) {
-        const double field = FieldValue(value);
-        if (value.form == StoredForm::Choice && (field < value.range[0].min || field > value.range[0].max))
-            ++count;
-    }
-    for (const std::string& name : ListNames)
-        if (name.size() > MaxListNameLength) ++count;
-    if (CurrentList >= ListCount) ++count;
-    return count;
 }
 
 // What loading does with one key: every value that could be read is decoded in reading order, then the
