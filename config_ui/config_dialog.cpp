@@ -263,6 +263,14 @@ HWND OpenConfigDialog(HWND owner) {
     return CreateDialogParamA(Module(), MAKEINTRESOURCEA(IDD_CONFIG), owner, ConfigDialogProc, 0);
 }
 
+bool RouteDialogKeys(MSG& message) {
+    if (message.hwnd == nullptr) return false;
+    HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    if (root == nullptr || root == RenderWindow || root == ModalDialog) return false;
+    if (GetDlgItem(root, IDC_TABS) == nullptr) return false;  // not a Configuration dialog
+    return IsDialogMessageA(root, &message) != FALSE;
+}
+
 bool RunConfigDialog(HWND owner) {
     // An owner handle from the command line that names no window would make the dialog fail, and the program
     // would wait for a quit that nothing posts.

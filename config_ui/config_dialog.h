@@ -17,5 +17,9 @@ INT_PTR CALLBACK HelpPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lPa
 // null when it could not be created.
 HWND OpenConfigDialog(HWND owner);
 
+// Hands the dialog keys (Tab, Enter, Escape, the arrows on the tabs) of a modeless Configuration dialog to
+// that dialog, as the modal one gets them from its own loop; true when the message was used.
+bool RouteDialogKeys(MSG& message);
+
 // Runs the Configuration dialog modally (the configure mode); false when it could not be shown.
 bool RunConfigDialog(HWND owner);

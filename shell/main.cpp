@@ -25,6 +25,7 @@ int RunMessageLoop() {
     MSG message{};
     while (message.message != WM_QUIT) {
         if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (RouteDialogKeys(message)) continue;
             TranslateMessage(&message);
             DispatchMessageA(&message);
         } else {

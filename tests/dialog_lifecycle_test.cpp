@@ -107,6 +107,16 @@ TEST_F(ConfigDialog, CancelWithTheAutoSwitchOnReappliesTheRunningListAndRestarts
     EXPECT_TRUE(KillTimer(RenderWindow, AutoSwitchTimer));
 }
 
+TEST_F(ConfigDialog, EscapeInTheDialogOverTheSaverCancelsTheDialogNotTheSaver) {
+    HWND dialog = OpenOverRenderWindow();
+    PostMessageA(GetDlgItem(dialog, IDC_TABS), WM_KEYDOWN, VK_ESCAPE, 0);
+    MSG message{};
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        if (!RouteDialogKeys(message)) DispatchMessageA(&message);
+    EXPECT_FALSE(IsWindow(dialog));
+    EXPECT_NE(RenderWindow, nullptr);
+}
+
 TEST_F(ConfigDialog, TheCloseBoxKeepsTheChangesUnstored) {
     HWND dialog = OpenOverRenderWindow();
     Choose(IDC_RENDERING_MODE, 12);
