@@ -26,6 +26,10 @@ struct ComboItems {
     std::initializer_list<const wchar_t*> items;
 };
 
+// Both texture combos offer the sprite pictures in the order of the sprite lists, after "NULL".
+constexpr std::initializer_list<const wchar_t*> RouteItems = {L"NULL",       L"sun",         L"star",
+                                                              L"fancy star", L"blue planet", L"milky way"};
+
 const ComboItems ComboContents[] = {
     {LaserTab,
      IDC_RENDERING_MODE,
@@ -34,8 +38,8 @@ const ComboItems ComboContents[] = {
       L"gold stick Ex", L"plastic tube"}},
     {LaserTab, IDC_STIPPLE_MODE, {L"NULL", L"- - - - - - - - ", L"            ----", L"    --    ----"}},
     {LaserTab, IDC_SYMMETRY_MODE, {L"NULL", L"\u2190\u2192", L"\u2190\u2192\u2191\u2193"}},
-    {SprinkleTab, IDC_ROUTE_A, {L"NULL", L"sun", L"star", L"fancy star", L"blue planet", L"milky way"}},
-    {SprinkleTab, IDC_ROUTE_B, {L"NULL", L"sun", L"star", L"fancy star", L"blue planet", L"milky way"}},
+    {SprinkleTab, IDC_ROUTE_A, RouteItems},
+    {SprinkleTab, IDC_ROUTE_B, RouteItems},
     {SprinkleTab, IDC_BLENDING_MODE, {L"lightening", L"greying", L"darkening"}},
     {GeneralTab, IDC_FUNC_RADIUS, {L"Linear", L"Power", L"polynome", L"Tangent"}},
     {GeneralTab, IDC_FUNC_ANGLE, {L"Linear", L"Power", L"polynome", L"Exponential"}},

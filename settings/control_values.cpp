@@ -13,16 +13,6 @@ namespace {
 
 constexpr double GradScale = 10000000;
 
-// Truncation toward zero that cannot overflow: stored settings may hold anything.
-int32_t Truncate(double x) {
-    if (std::isnan(x)) return 0;
-    if (x >= static_cast<double>(std::numeric_limits<int32_t>::max()))
-        return std::numeric_limits<int32_t>::max();
-    if (x <= static_cast<double>(std::numeric_limits<int32_t>::min()))
-        return std::numeric_limits<int32_t>::min();
-    return static_cast<int32_t>(x);
-}
-
 // The field (or channel) as a double, and back; integral fields take the value as it is.
 double FieldValue(const ControlBinding& binding, const SettingsRecord& settings) {
     return std::visit(
@@ -106,10 +96,11 @@ const std::array<ControlBinding, 36> ControlBindings = {{
 int32_t ControlPosition(const ControlBinding& binding, const SettingsRecord& settings) {
     const double value = FieldValue(binding, settings);
     switch (binding.form) {
-        case ControlForm::Hundredths: return Truncate(value * 100);
-        case ControlForm::Channel255: return Truncate(value * 255);
-        case ControlForm::GradWeight: return value > 0 ? Truncate(std::sqrt(value * GradScale) * 100) : 0;
-        case ControlForm::DepthWave: return Truncate(value * 25 + 25);
+        case ControlForm::Hundredths: return SaturatingTruncate(value * 100);
+        case ControlForm::Channel255: return SaturatingTruncate(value * 255);
+        case ControlForm::GradWeight:
+            return value > 0 ? SaturatingTruncate(std::sqrt(value * GradScale) * 100) : 0;
+        case ControlForm::DepthWave: return SaturatingTruncate(value * 25 + 25);
         case ControlForm::Flag: return value != 0 ? 1 : 0;
         case ControlForm::Index:
         case ControlForm::Position:
@@ -117,7 +108,7 @@ int32_t ControlPosition(const ControlBinding& binding, const SettingsRecord& set
         case ControlForm::DecimalText:
         case ControlForm::WholeText: break;
     }
-    return Truncate(value);
+    return SaturatingTruncate(value);
 }
 
 void ApplyControlPosition(const ControlBinding& binding, int32_t position, SettingsRecord& settings) {
@@ -144,7 +135,7 @@ std::string ControlText(const ControlBinding& binding, const SettingsRecord& set
     if (binding.form == ControlForm::DecimalText)
         snprintf(text, sizeof text, "%.1f", value);
     else if (binding.form == ControlForm::WholeText)
-        snprintf(text, sizeof text, "%d", Truncate(value));
+        snprintf(text, sizeof text, "%d", SaturatingTruncate(value));
     return text;
 }
 

@@ -18,12 +18,10 @@ constexpr const char* MainKeyPath = "Control Panel\\Screen Saver.Plumora";
 constexpr const char* ControlPanelPath = "Control Panel";
 constexpr const char* MainKeyName = "Screen Saver.Plumora";
 
-// Subkeys that a key of an older format may hold; they go before the main key itself, which cannot be
-// deleted while it has subkeys.
-constexpr std::array<const char*, 5> OlderFormatSubkeys = {
-    "Control Panel\\Screen Saver.Plumora\\custom1", "Control Panel\\Screen Saver.Plumora\\custom2",
-    "Control Panel\\Screen Saver.Plumora\\custom3", "Control Panel\\Screen Saver.Plumora\\custom4",
-    "Control Panel\\Screen Saver.Plumora\\custom5"};
+// Subkeys of the main key that a key of an older format may hold; they go before the main key itself,
+// which cannot be deleted while it has subkeys.
+constexpr std::array<const char*, 5> OlderFormatSubkeys = {"custom1", "custom2", "custom3", "custom4",
+                                                           "custom5"};
 
 constexpr const char* LoadReadFailure = "RegistryLoad() -> RegQueryValueEx()";
 constexpr const char* VersionReadFailure = "RegistryLoad() -> RegQueryValueEx() 1";
@@ -92,9 +90,11 @@ void ReadListNames(HKEY mainKey) {
     }
 }
 
-void DeleteOlderFormat() {
+// Deletes the main key of an older format with its lists; takes the open main key and closes it.
+void DeleteOlderFormat(HKEY mainKey) {
     for (const char* subkey : OlderFormatSubkeys)
-        RegDeleteKeyA(HKEY_CURRENT_USER, subkey);
+        RegDeleteKeyA(mainKey, subkey);
+    RegCloseKey(mainKey);
     RegDeleteKeyA(HKEY_CURRENT_USER, MainKeyPath);
 }
 
@@ -196,9 +196,11 @@ bool RegistryLoad(int32_t listIndex, bool chooseRandom) {
 
     const int32_t version = ReadFormatVersion(mainKey);
     if (version != StoredFormatVersion) {
-        RegCloseKey(mainKey);
+        if (version < StoredFormatVersion)
+            DeleteOlderFormat(mainKey);
+        else
+            RegCloseKey(mainKey);
         Preset(0, false);
-        if (version < StoredFormatVersion) DeleteOlderFormat();
         return false;
     }
     SettingsStored = true;

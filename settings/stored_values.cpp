@@ -22,15 +22,6 @@ constexpr SettingRange Weight = {0, 0.001};
 constexpr std::array<SettingRange, 3> Colour = {{Channel, Channel, Channel}};
 constexpr auto AnyWidth = Range(0, std::numeric_limits<float>::max());
 
-int32_t SaturatingTruncate(double x) {
-    if (x != x) return 0;
-    if (x >= static_cast<double>(std::numeric_limits<int32_t>::max()))
-        return std::numeric_limits<int32_t>::max();
-    if (x <= static_cast<double>(std::numeric_limits<int32_t>::min()))
-        return std::numeric_limits<int32_t>::min();
-    return static_cast<int32_t>(x);
-}
-
 int32_t SaturatingInt32(long x) {
     if (x > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
     if (x < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
@@ -103,6 +94,15 @@ std::array<const StoredValue*, Count> InSaveOrder(size_t first) {
 }
 
 }  // namespace
+
+int32_t SaturatingTruncate(double x) {
+    if (x != x) return 0;
+    if (x >= static_cast<double>(std::numeric_limits<int32_t>::max()))
+        return std::numeric_limits<int32_t>::max();
+    if (x <= static_cast<double>(std::numeric_limits<int32_t>::min()))
+        return std::numeric_limits<int32_t>::min();
+    return static_cast<int32_t>(x);
+}
 
 // Each row: registry name, stored form, field, range, and the value's place in a save (which writes the
 // triples first, the weights leading, and the opacities ahead of the other numbers; in the main key "Period"

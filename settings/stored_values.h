@@ -54,6 +54,10 @@ constexpr bool IsText(StoredForm form) {
     return form == StoredForm::Colour255 || form == StoredForm::Grads;
 }
 
+// Truncation toward zero that cannot overflow: NaN gives 0, values beyond the range its nearest end.
+// Stored settings may hold anything.
+int32_t SaturatingTruncate(double x);
+
 // DWORD values (every form but the text ones).
 int32_t EncodeDword(const StoredValue& value, const SettingsRecord& settings);
 void DecodeDword(const StoredValue& value, int32_t stored, SettingsRecord& settings);
