@@ -106,9 +106,21 @@ void Resize(HWND window, int dx, int dy) {
                  SWP_NOMOVE | SWP_NOZORDER);
 }
 
+// Cancel's rectangle ends on the dialog's right edge, which hides its border; the dialog grows by the
+// few pixels that show it whole.
+void KeepButtonsInside(HWND dialog) {
+    constexpr int Margin = 4;
+    RECT client{}, button{};
+    GetClientRect(dialog, &client);
+    GetWindowRect(GetDlgItem(dialog, IDCANCEL), &button);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&button), 2);
+    const int dx = button.right + Margin - client.right;
+    if (dx > 0) Resize(dialog, dx, 0);
+}
+
 // The dialog's and the pages' fonts are replaced by others, of other proportions, where a system lacks
 // them. The tab control then grows, and the dialog with it, until all six tabs and every page fit; the
-// buttons keep their places below it and at its right.
+// buttons keep their places below it and at its right, with Cancel wholly inside.
 void FitTabsAndPages(HWND dialog, HWND tabs) {
     RECT display{};
     GetClientRect(tabs, &display);
@@ -124,24 +136,14 @@ void FitTabsAndPages(HWND dialog, HWND tabs) {
     SendMessageA(tabs, TCM_GETITEMRECT, TabCount - 1, reinterpret_cast<LPARAM>(&lastTab));
     const int dx = std::max({0L, need.cx - (display.right - display.left), lastTab.right + 2 - stripWidth});
     const int dy = std::max(0L, need.cy - (display.bottom - display.top));
-    if (dx == 0 && dy == 0) return;
-    Resize(tabs, dx, dy);
-    Resize(dialog, dx, dy);
-    MoveControl(dialog, IDOK, dx, dy);
-    MoveControl(dialog, IDCANCEL, dx, dy);
-    MoveControl(dialog, IDC_DEFAULT, 0, dy);
-}
-
-// Cancel's rectangle ends on the dialog's right edge, which hides its border; the dialog grows by the
-// few pixels that show it whole.
-void KeepButtonsInside(HWND dialog) {
-    constexpr int Margin = 4;
-    RECT client{}, button{};
-    GetClientRect(dialog, &client);
-    GetWindowRect(GetDlgItem(dialog, IDCANCEL), &button);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&button), 2);
-    const int dx = button.right + Margin - client.right;
-    if (dx > 0) Resize(dialog, dx, 0);
+    if (dx != 0 || dy != 0) {
+        Resize(tabs, dx, dy);
+        Resize(dialog, dx, dy);
+        MoveControl(dialog, IDOK, dx, dy);
+        MoveControl(dialog, IDCANCEL, dx, dy);
+        MoveControl(dialog, IDC_DEFAULT, 0, dy);
+    }
+    KeepButtonsInside(dialog);
 }
 
 BOOL InitDialog(HWND dialog, LPARAM mark) {
@@ -149,7 +151,6 @@ BOOL InitDialog(HWND dialog, LPARAM mark) {
     TabControl = GetDlgItem(dialog, IDC_TABS);
     InsertTabs(TabControl);
     FitTabsAndPages(dialog, TabControl);
-    KeepButtonsInside(dialog);
     PlaceBesideRenderWindow(dialog);
     SetRectEmpty(&PageRect);
     GetWindowRect(TabControl, &PageRect);
