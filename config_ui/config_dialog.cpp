@@ -2,10 +2,10 @@
 
 #include <GL/gl.h>
 #include <commctrl.h>
+#include <mmsystem.h>
 
 #include <algorithm>
 
-#include "config_ui/dialog_sounds.h"
 #include "config_ui/settings_pages.h"
 #include "config_ui/sync_controls.h"
 #include "resources/dialog_ids.h"
@@ -13,8 +13,7 @@
 #include "settings/presets.h"
 #include "settings/registry_store.h"
 #include "settings/scene_settings.h"
-#include "shell/render_window.h"
-#include "shell/screen.h"
+#include "window/render_window.h"
 
 int CurrentTab = 0;
 HWND TabControl = nullptr;
@@ -270,6 +269,10 @@ bool RouteDialogKeys(MSG& message) {
     if (root == nullptr || root == RenderWindow || root == ModalDialog) return false;
     if (GetDlgItem(root, IDC_TABS) == nullptr) return false;  // not a Configuration dialog
     return IsDialogMessageA(root, &message) != FALSE;
+}
+
+void PlayDialogSound(int resource) {
+    PlaySoundA(MAKEINTRESOURCEA(resource), Module(), SND_RESOURCE | SND_ASYNC);
 }
 
 bool RunConfigDialog(HWND owner) {

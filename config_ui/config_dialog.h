@@ -21,5 +21,9 @@ HWND OpenConfigDialog(HWND owner);
 // that dialog, as the modal one gets them from its own loop; true when the message was used.
 bool RouteDialogKeys(MSG& message);
 
+// Plays wave resource `resource` (the IDW_ ids of resources/resource_ids.h) without waiting; a new sound cuts
+// off the one playing.
+void PlayDialogSound(int resource);
+
 // Runs the Configuration dialog modally (the configure mode); false when it could not be shown.
 bool RunConfigDialog(HWND owner);

@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "config_ui/config_dialog.h"
-#include "config_ui/dialog_sounds.h"
 #include "config_ui/sync_controls.h"
 #include "resources/dialog_ids.h"
 #include "resources/resource_ids.h"

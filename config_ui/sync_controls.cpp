@@ -10,7 +10,7 @@
 #include "settings/control_values.h"
 #include "settings/registry_store.h"
 #include "settings/scene_settings.h"
-#include "shell/render_window.h"
+#include "window/render_window.h"
 
 namespace {
 

@@ -5,15 +5,14 @@
 #include <GL/gl.h>
 
 #include "overlay/text.h"
-#include "shell/render_window.h"
-#include "shell/user_message.h"
+#include "platform/user_message.h"
 
-void BuildFont() {
+void BuildFont(HDC dc) {
     HFONT font =
         CreateFontA(-18, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_TT_PRECIS,
                     CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Comic Sans MS");
-    SelectObject(RenderDC, font);
-    if (!wglUseFontBitmapsA(RenderDC, 0, 256, FontListBase)) {
+    SelectObject(dc, font);
+    if (!wglUseFontBitmapsA(dc, 0, 256, FontListBase)) {
         ShowUserMessage("Failed To Build Font.", "ERROR", MessageIcon::Warning);
         return;
     }
@@ -21,7 +20,7 @@ void BuildFont() {
     // them) drop from a display list together with its advance: the words of every line would run
     // together. The blank is compiled again as one unset pixel that moves by the font's own advance.
     INT advance = 0;
-    if (GetCharWidth32A(RenderDC, ' ', ' ', &advance)) {
+    if (GetCharWidth32A(dc, ' ', ' ', &advance)) {
         glNewList(FontListBase + ' ', GL_COMPILE);
         static const GLubyte none[4] = {0, 0, 0, 0};
         glBitmap(1, 1, 0, 0, static_cast<GLfloat>(advance), 0, none);

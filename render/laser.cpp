@@ -8,11 +8,11 @@
 #include <array>
 #include <cmath>
 
+#include "platform/clock.h"
 #include "render/colour.h"
 #include "render/recursion.h"
 #include "render/textures.h"
 #include "settings/scene_settings.h"
-#include "shell/clock.h"
 
 double DepthSlope = 0.0;
 double DepthOffset = 0.0;

@@ -7,12 +7,12 @@
 #include <array>
 #include <cmath>
 
-#include "overlay/frame_rate.h"
+#include "platform/clock.h"
+#include "platform/frame_counter.h"
 #include "render/colour.h"
 #include "render/laser.h"
 #include "render/recursion.h"
 #include "render/textures.h"
-#include "shell/clock.h"
 
 namespace {
 

@@ -1,13 +1,11 @@
 #include "render/textures.h"
 
-#include "overlay/overlay.h"
-
 #include <GL/glu.h>
 
-#include "render/bitmap_source.h"
+#include "platform/bitmap_source.h"
+#include "platform/user_message.h"
 #include "render/recursion.h"
 #include "resources/resource_ids.h"
-#include "shell/user_message.h"
 
 std::array<GLuint, SpriteCount> SpriteTextures{};
 std::array<GLuint, StripCount> StripTextures{};
@@ -125,6 +123,4 @@ void BuildDisplayLists() {
 
     for (int q = 0; q < StripCount; ++q)
         ShapeLists[q + 1] = CompileStrip(StripTextures[q], StripImages[q].height);
-
-    BuildOverlayLists();
 }

@@ -18,9 +18,6 @@ extern GLuint LaserList;
 extern std::array<GLuint, SpriteCount> SpriteLists;  // one textured square per sprite picture
 extern std::array<GLuint, ShapeCount> ShapeLists;    // 0: unit circle outline; 1-4: one textured strip each
 
-// The first Laser style that draws a textured strip (ShapeLists 1-4).
-constexpr uint32_t FirstTexturedMode = 8;
-
 // Creates the nine textures and fills them from the bitmaps. A bitmap that cannot be fetched is reported
 // ("Load image Failed.") and its texture stays without an image; the others still load.
 void LoadTextures();

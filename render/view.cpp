@@ -5,9 +5,9 @@
 
 #include <cmath>
 
+#include "platform/clock.h"
 #include "render/recursion.h"
 #include "settings/scene_settings.h"
-#include "shell/clock.h"
 
 void SetupView() {
     glMatrixMode(GL_MODELVIEW);

@@ -1,6 +1,5 @@
 #include "settings/control_values.h"
 
-#include "render/textures.h"
 #include "resources/dialog_ids.h"
 
 #include <cmath>

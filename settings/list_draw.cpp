@@ -1,8 +1,8 @@
 #include "settings/list_draw.h"
 
+#include "platform/clock.h"
 #include "settings/random.h"
 #include "settings/scene_settings.h"
-#include "shell/clock.h"
 
 namespace {
 

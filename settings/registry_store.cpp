@@ -6,11 +6,11 @@
 #include <cstring>
 #include <string>
 
+#include "platform/user_message.h"
 #include "settings/list_draw.h"
 #include "settings/presets.h"
 #include "settings/scene_settings.h"
 #include "settings/stored_values.h"
-#include "shell/user_message.h"
 
 namespace {
 

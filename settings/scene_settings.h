@@ -49,6 +49,10 @@ struct SceneLook {
     double DepthFreq;     // whole numbers 0-511
 };
 
+// The first RenderingMode that draws a textured strip; the styles below it draw plain lines, which alone
+// can be stippled and smoothed.
+constexpr uint32_t FirstTexturedMode = 8;
+
 // The look plus the switch settings, which live only in the main settings key.
 struct SettingsRecord : SceneLook {
     int32_t Period;       // auto-switch period in seconds; 0 switches it off

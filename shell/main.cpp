@@ -12,9 +12,8 @@
 #include "settings/registry_store.h"
 #include "settings/scene_settings.h"
 #include "shell/command_line.h"
-#include "shell/render_frame.h"
-#include "shell/render_window.h"
-#include "shell/screen.h"
+#include "shell/window_proc.h"
+#include "window/render_window.h"
 
 namespace {
 
@@ -44,6 +43,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
                        ? GetForegroundWindow()
                        : reinterpret_cast<HWND>(static_cast<uintptr_t>(commandLine.parentWindow));
 
+    SetRenderWindowProcedure(RenderWindowProc);
     SeedRandom(static_cast<uint32_t>(time(nullptr) % 10000));
     TimePhase = DrawRandom();
     RegistryLoad(-1, true);

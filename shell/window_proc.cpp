@@ -3,13 +3,12 @@
 #include <GL/gl.h>
 
 #include "config_ui/config_dialog.h"
-#include "settings/auto_switch.h"
+#include "platform/user_message.h"
 #include "settings/scene_settings.h"
-#include "shell/gl_setup.h"
-#include "shell/render_frame.h"
-#include "shell/render_window.h"
-#include "shell/screen.h"
-#include "shell/user_message.h"
+#include "shell/auto_switch.h"
+#include "shell/frame.h"
+#include "window/gl_setup.h"
+#include "window/render_window.h"
 
 std::array<bool, 256> KeyDown{};
 bool ShowInfo = false;
@@ -27,6 +26,12 @@ void OpenConfiguration() {
 }
 
 }  // namespace
+
+void RenderFrame() {
+    DrawFrame(ShowInfo);
+    SwapBuffers(RenderDC);
+    if (CopyFrontBuffer) glCopyPixels(0, 0, ScreenWidth, ScreenHeight, GL_COLOR);
+}
 
 void HandleKeyDown() {
     bool ended = false;
@@ -71,6 +76,9 @@ LRESULT CALLBACK RenderWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
             HandleKeyDown();
             return 0;
         case WM_KEYUP: KeyDown[wParam & 0xFF] = false; return 0;
+        case WM_TIMER:
+            if (wParam == AutoSwitchTimer) AutoSwitch();
+            return 0;
         default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }

@@ -1,4 +1,5 @@
-// The render window's procedure and the running saver's keys.
+// The render window's procedure, the running saver's keys, and the frame shown whenever the message queue is
+// empty or the window moves.
 #pragma once
 
 #include <windows.h>
@@ -11,6 +12,11 @@ extern std::array<bool, 256> KeyDown;
 // Whether the information overlay is shown; F2 inverts it.
 extern bool ShowInfo;
 
+// Draws the frame, swaps the buffers and, when CopyFrontBuffer is set, copies the shown picture back into
+// the back buffer, so that a frame which clears no colour continues exactly what is on screen.
+void RenderFrame();
+
+// The procedure of class "ForOpenGL"; the auto-switch timer's ticks arrive here too.
 LRESULT CALLBACK RenderWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Acts on the keys held in KeyDown after a key-down: in full screen every key but F1, F2, F3, Space and

@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "platform/clock.h"
 #include "registry_helpers.h"
-#include "settings/auto_switch.h"
 #include "settings/random.h"
 #include "settings/registry_store.h"
-#include "shell/clock.h"
-#include "shell/render_window.h"
+#include "shell/auto_switch.h"
 #include "stored_forms.h"
+#include "window/render_window.h"
 
 namespace {
 

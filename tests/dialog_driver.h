@@ -13,7 +13,7 @@
 #include "config_ui/config_dialog.h"
 #include "registry_helpers.h"
 #include "resources/dialog_ids.h"
-#include "shell/render_window.h"
+#include "window/render_window.h"
 
 inline HWND PageItem(int control) {
     return GetDlgItem(CurrentPage, control);

@@ -5,7 +5,6 @@
 
 #include "dialog_driver.h"
 #include "settings/registry_store.h"
-#include "shell/screen.h"
 #include "shell/window_proc.h"
 
 namespace {

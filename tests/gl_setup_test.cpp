@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/frame.h"
-#include "shell/gl_setup.h"
+#include "window/gl_setup.h"
 
 namespace {
 

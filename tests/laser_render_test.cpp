@@ -4,11 +4,11 @@
 #include <limits>
 #include <vector>
 
+#include "platform/clock.h"
 #include "render/laser.h"
 #include "render/recursion.h"
 #include "scene_gl.h"
 #include "settings/scene_settings.h"
-#include "shell/clock.h"
 
 namespace {
 

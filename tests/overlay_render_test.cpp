@@ -9,9 +9,9 @@
 #include "overlay/frame_rate.h"
 #include "overlay/overlay.h"
 #include "overlay/text.h"
+#include "platform/clock.h"
 #include "settings/presets.h"
 #include "settings/scene_settings.h"
-#include "shell/clock.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/user_message.h"
 #include "settings/presets.h"
 #include "settings/scene_settings.h"
-#include "shell/user_message.h"
 
 constexpr const char* SettingsKeyPath = "Control Panel\\Screen Saver.Plumora";
 

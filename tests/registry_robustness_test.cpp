@@ -13,13 +13,13 @@
 #include <variant>
 #include <vector>
 
+#include "platform/clock.h"
 #include "registry_helpers.h"
 #include "settings/registry_store.h"
 #include "settings/stored_values.h"
-#include "shell/clock.h"
 #include "shell/frame.h"
-#include "shell/render_window.h"
 #include "table_bounds.h"
+#include "window/render_window.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/clock.h"
 #include "registry_helpers.h"
 #include "settings/random.h"
 #include "settings/registry_store.h"
-#include "shell/clock.h"
 #include "stored_forms.h"
 
 namespace {

@@ -7,11 +7,10 @@
 #include <vector>
 
 #include "overlay/text.h"
+#include "platform/user_message.h"
 #include "settings/presets.h"
-#include "shell/gl_setup.h"
-#include "shell/render_window.h"
-#include "shell/screen.h"
-#include "shell/user_message.h"
+#include "window/gl_setup.h"
+#include "window/render_window.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "overlay/frame_rate.h"
+#include "platform/clock.h"
 #include "render/recursion.h"
 #include "scene_gl.h"
 #include "settings/scene_settings.h"
-#include "shell/clock.h"
 #include "shell/frame.h"
 
 namespace {

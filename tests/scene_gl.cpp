@@ -7,10 +7,11 @@
 #include <filesystem>
 #include <fstream>
 
-#include "render/bitmap_source.h"
+#include "overlay/overlay.h"
+#include "platform/bitmap_source.h"
 #include "render/textures.h"
 #include "resources/resource_ids.h"
-#include "shell/gl_setup.h"
+#include "window/gl_setup.h"
 
 namespace {
 
@@ -84,6 +85,7 @@ SceneGL::SceneGL(int width, int height) : width_(width), height_(height), gl_(wi
     SetBitmapFolder(MakeTestBitmapFolder());
     LoadTextures();
     BuildDisplayLists();
+    BuildOverlayLists();
     SetFixedGLState(false);
     ResizeScene(width, height);
 }

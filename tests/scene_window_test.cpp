@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/clock.h"
+#include "platform/user_message.h"
 #include "render/textures.h"
 #include "settings/presets.h"
-#include "shell/clock.h"
 #include "shell/frame.h"
-#include "shell/render_window.h"
-#include "shell/user_message.h"
+#include "window/render_window.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 #include <vector>
 
 #include "overlay/frame_rate.h"
+#include "platform/clock.h"
 #include "render/laser.h"
 #include "render/recursion.h"
 #include "render/sprinkle.h"
 #include "scene_gl.h"
 #include "settings/scene_settings.h"
-#include "shell/clock.h"
 
 namespace {
 

@@ -9,14 +9,15 @@
 #include <variant>
 
 #include "gl_offscreen.h"
+#include "overlay/overlay.h"
+#include "platform/clock.h"
 #include "render/textures.h"
 #include "settings/list_draw.h"
 #include "settings/presets.h"
 #include "settings/stored_values.h"
-#include "shell/clock.h"
 #include "shell/frame.h"
-#include "shell/gl_setup.h"
 #include "table_bounds.h"
+#include "window/gl_setup.h"
 
 namespace {
 
@@ -61,6 +62,7 @@ TEST(StoredDataFuzz, GarbageDecodesWithinTheTablesAndAFrameFollows) {
     // A context set up as the program's own: pictures, lists and fixed state, so every list call draws.
     LoadTextures();
     BuildDisplayLists();
+    BuildOverlayLists();
     SetFixedGLState(false);
     ResizeScene(320, 240);
     FixClock(4000);

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "render/bitmap_source.h"
+#include "platform/bitmap_source.h"
+#include "platform/user_message.h"
 #include "render/textures.h"
 #include "resources/resource_ids.h"
 #include "scene_gl.h"
-#include "shell/user_message.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "gl_offscreen.h"
+#include "platform/clock.h"
 #include "render/view.h"
 #include "settings/scene_settings.h"
-#include "shell/clock.h"
 
 namespace {
 

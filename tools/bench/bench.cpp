@@ -22,14 +22,15 @@
 #include <vector>
 
 #include "overlay/frame_rate.h"
+#include "overlay/overlay.h"
+#include "platform/bitmap_source.h"
+#include "platform/clock.h"
 #include "png_file.h"
-#include "render/bitmap_source.h"
 #include "render/textures.h"
 #include "settings/presets.h"
 #include "settings/scene_settings.h"
-#include "shell/clock.h"
 #include "shell/frame.h"
-#include "shell/gl_setup.h"
+#include "window/gl_setup.h"
 
 namespace {
 
@@ -128,6 +129,7 @@ int main(int argc, char** argv) {
     // As a new render window's context is prepared.
     LoadTextures();
     BuildDisplayLists();
+    BuildOverlayLists();
     SetFixedGLState(false);
     ResizeScene(o.width, o.height);
     TimePhase = o.phase;

@@ -1,4 +1,4 @@
-#include "shell/gl_setup.h"
+#include "window/gl_setup.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>

@@ -14,6 +14,10 @@ extern bool FullScreen;        // true at process start; F3 inverts it
 extern bool CopyFrontBuffer;   // every shown frame is copied back into the back buffer
 constexpr int ColourBits = 32;
 
+// The primary display's size in pixels, read once while the process starts.
+extern const int ScreenWidth;
+extern const int ScreenHeight;
+
 // Size of the window in window mode, whatever the caller asked for.
 constexpr int WindowModeWidth = 640;
 constexpr int WindowModeHeight = 480;
@@ -21,13 +25,18 @@ constexpr int WindowModeHeight = 480;
 constexpr const char* RenderWindowTitle = "Plumora 2.5";
 constexpr UINT_PTR AutoSwitchTimer = 1;
 
+// The procedure of every render window created from now on: the application's handling of its messages
+// and keys, set once at start-up. Until then (and for nullptr) a window gets the system's default procedure.
+void SetRenderWindowProcedure(WNDPROC procedure);
+
 // Creates the window, its context and everything drawn with it; false (after telling the user) on failure.
 bool CreateRenderWindow(const char* title, int width, int height, bool fullScreen);
 
 // Tears everything down, restoring the display mode and the cursor; every handle is null afterwards.
 void DestroyRenderWindow();
 
-// Kills timer 1 of the render window and, while Period is not 0, sets it again for a full period.
+// Kills timer 1 of the render window and, while Period is not 0, sets it again for a full period. The timer
+// posts WM_TIMER with id AutoSwitchTimer to the window's procedure.
 void ArmAutoSwitchTimer();
 
 // The timer's interval in milliseconds for a Period in seconds, within what SetTimer accepts.

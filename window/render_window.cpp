@@ -1,17 +1,16 @@
-#include "shell/render_window.h"
+#include "window/render_window.h"
 
 #include <GL/gl.h>
 
 #include <algorithm>
 
 #include "overlay/font.h"
+#include "overlay/overlay.h"
+#include "platform/user_message.h"
 #include "render/textures.h"
 #include "resources/resource_ids.h"
-#include "settings/auto_switch.h"
 #include "settings/scene_settings.h"
-#include "shell/gl_setup.h"
-#include "shell/user_message.h"
-#include "shell/window_proc.h"
+#include "window/gl_setup.h"
 
 HWND RenderWindow = nullptr;
 HDC RenderDC = nullptr;
@@ -19,22 +18,21 @@ HGLRC RenderContext = nullptr;
 HINSTANCE AppInstance = nullptr;
 bool FullScreen = true;
 bool CopyFrontBuffer = false;
+const int ScreenWidth = GetSystemMetrics(SM_CXSCREEN);
+const int ScreenHeight = GetSystemMetrics(SM_CYSCREEN);
 
 namespace {
 
 constexpr const char* WindowClassName = "ForOpenGL";
 
 PIXELFORMATDESCRIPTOR PixelFormat{};
+WNDPROC WindowProcedure = nullptr;  // the system default until the application sets its own
 
 void CreationError(const char* text) {
     ShowUserMessage(text, "ERROR", MessageIcon::Exclamation);
 }
 void ShutdownError(const char* text) {
     ShowUserMessage(text, "SHUTDOWN ERROR", MessageIcon::Information);
-}
-
-VOID CALLBACK AutoSwitchTimerProc(HWND, UINT, UINT_PTR, DWORD) {
-    AutoSwitch();
 }
 
 bool SwitchToFullScreen(int width, int height) {
@@ -50,7 +48,7 @@ bool SwitchToFullScreen(int width, int height) {
 bool RegisterWindowClass() {
     WNDCLASSA windowClass{};
     windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_OWNDC;
-    windowClass.lpfnWndProc = RenderWindowProc;
+    windowClass.lpfnWndProc = WindowProcedure != nullptr ? WindowProcedure : DefWindowProcA;
     windowClass.hInstance = AppInstance;
     windowClass.hIcon = LoadIconA(AppInstance, MAKEINTRESOURCEA(IDI_PLUMORA));
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
@@ -115,12 +113,13 @@ bool CreateGLContext() {
     return true;
 }
 
-// Everything a new context needs before its first frame: the pictures, the lists that draw them, and the
-// state that stays fixed for the context's life.
+// Everything a new context needs before its first frame: the pictures, the font, the lists that draw them
+// (the scene's, then the overlay's), and the state that stays fixed for the context's life.
 void InitGLState() {
     LoadTextures();
-    BuildFont();
+    BuildFont(RenderDC);
     BuildDisplayLists();
+    BuildOverlayLists();
     SetFixedGLState(CopyFrontBuffer);
 }
 
@@ -132,12 +131,15 @@ UINT AutoSwitchInterval(int32_t period) {
     return static_cast<UINT>(std::min<uint64_t>(ms, USER_TIMER_MAXIMUM));
 }
 
+void SetRenderWindowProcedure(WNDPROC procedure) {
+    WindowProcedure = procedure;
+}
+
 void ArmAutoSwitchTimer() {
     if (RenderWindow == nullptr) return;
     KillTimer(RenderWindow, AutoSwitchTimer);
     if (SceneSettings.Period != 0)
-        SetTimer(RenderWindow, AutoSwitchTimer, AutoSwitchInterval(SceneSettings.Period),
-                 AutoSwitchTimerProc);
+        SetTimer(RenderWindow, AutoSwitchTimer, AutoSwitchInterval(SceneSettings.Period), nullptr);
 }
 
 bool CreateRenderWindow(const char* title, int width, int height, bool fullScreen) {

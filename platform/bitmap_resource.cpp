@@ -2,7 +2,7 @@
 // sections so that their pixel bits can be read directly.
 #include <windows.h>
 
-#include "render/bitmap_source.h"
+#include "platform/bitmap_source.h"
 
 bool FetchBitmap(int resourceId, BitmapPixels& bitmap) {
     const HANDLE image = LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId), IMAGE_BITMAP, 0,

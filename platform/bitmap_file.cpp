@@ -6,7 +6,7 @@
 #include <iterator>
 #include <vector>
 
-#include "render/bitmap_source.h"
+#include "platform/bitmap_source.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -16,8 +16,14 @@ struct BitmapFile {
     const char* name;
 };
 constexpr BitmapFile BitmapFiles[] = {
-    {105, "fancy_star"},  {106, "milky_way"},  {107, "star"},       {108, "sun"},
-    {111, "blue_planet"}, {113, "gold_stick"}, {114, "blue_comet"}, {115, "halley_comet"},
+    {IDB_FANCY_STAR, "fancy_star"},
+    {IDB_MILKY_WAY, "milky_way"},
+    {IDB_STAR, "star"},
+    {IDB_SUN, "sun"},
+    {IDB_BLUE_PLANET, "blue_planet"},
+    {IDB_GOLD_STICK, "gold_stick"},
+    {IDB_BLUE_COMET, "blue_comet"},
+    {IDB_HALLEY_COMET, "halley_comet"},
 };
 
 std::string BitmapFolder = PLUMORA_BITMAP_FOLDER;

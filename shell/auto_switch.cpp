@@ -1,4 +1,4 @@
-#include "settings/auto_switch.h"
+#include "shell/auto_switch.h"
 
 #include <GL/gl.h>
 

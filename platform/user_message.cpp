@@ -1,4 +1,4 @@
-#include "shell/user_message.h"
+#include "platform/user_message.h"
 
 #ifdef _WIN32
 #include <windows.h>
