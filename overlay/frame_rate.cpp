@@ -29,7 +29,7 @@ void UpdateFrameRate() {
     if (!CountFrame()) return;
     CompileReadOut();
 
-    const int32_t measuredAt = FrameWindowStart();
+    const int64_t measuredAt = FrameWindowStart();
     if (!SettingsStored && FrameRate < 100.0f && measuredAt > 5000 && measuredAt < 10000)
         SceneSettings.OffSprinkle = 1;
 }

@@ -1,12 +1,13 @@
-// The animation clock: milliseconds since the process started, as a 32-bit count (it wraps after about
-// 24.8 days and the motion then jumps once). On Windows it is the C library's clock(); natively a steady
-// clock. Tests and the benchmark fix it so that a frame can be reproduced exactly.
+// The animation clock: milliseconds since the process started, read from the system's steady clock as a
+// 64-bit count. Every animation time grows from it without a jump for as long as the saver runs (a 32-bit
+// count would turn negative after 24.8 days, and every path with it). Tests and the benchmark fix it so that
+// a frame can be reproduced exactly.
 #pragma once
 
 #include <cstdint>
 
-int32_t ClockMs();
+int64_t ClockMs();
 
 // From now on ClockMs returns ms, until ReleaseClock.
-void FixClock(int32_t ms);
+void FixClock(int64_t ms);
 void ReleaseClock();

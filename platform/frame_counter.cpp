@@ -9,13 +9,11 @@ namespace {
 // The counter starts at 1 and a closing frame counts again as the first of the next window, so the
 // first window counts one frame more than it saw.
 uint32_t FrameCount = 1;
-int32_t WindowStart = 0;
+int64_t WindowStart = 0;
 bool Started = false;
 
-// Milliseconds since the window began; counted without sign so that the wrap of the 32-bit clock after
-// about 24.8 days closes the window as usual instead of keeping it open for another 24.8 days.
-uint32_t Elapsed() {
-    return static_cast<uint32_t>(ClockMs()) - static_cast<uint32_t>(WindowStart);
+int64_t Elapsed() {
+    return ClockMs() - WindowStart;
 }
 
 }  // namespace
@@ -35,7 +33,7 @@ bool CountFrame() {
     return true;
 }
 
-int32_t FrameWindowStart() {
+int64_t FrameWindowStart() {
     return WindowStart;
 }
 

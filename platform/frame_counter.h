@@ -12,7 +12,7 @@ extern float FrameRate;
 bool CountFrame();
 
 // The clock reading at which the current window began.
-int32_t FrameWindowStart();
+int64_t FrameWindowStart();
 
 // Back to the state of a fresh process: no window started, FrameRate 0.
 void ResetFrameRate();

@@ -23,6 +23,7 @@ uint32_t LowestMarked(int32_t autoList) {
 }  // namespace
 
 void SeedListDraw() {
+    // The clock's low 32 bits: the seed only needs to differ from one draw to the next.
     SeedRandom(static_cast<uint32_t>(static_cast<int32_t>(TimePhase) / 2) + static_cast<uint32_t>(ClockMs()));
 }
 

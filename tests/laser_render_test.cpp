@@ -224,6 +224,24 @@ TEST_F(LaserTest, TheDepthTiltIsNeverFlat) {
 
 // Every style with every option leaves depth test, stencil test, blending and texturing off, colour writes
 // on, alpha writes off and the modelview matrix and stack as it found them.
+// Kiosk screens run a saver for months: a year into the run every radius and angle function still draws a
+// whole path of finite points that ends at the depth, far below the point bound.
+TEST_F(LaserTest, AYearIntoTheRunEveryPathStillGrowsToTheDepth) {
+    FixClock(int64_t{366} * 24 * 3600 * 1000);
+    for (uint32_t funcRadius : {RadiusLinear, RadiusPower, RadiusPolynome, RadiusTangent}) {
+        for (uint32_t funcAngle : {AngleLinear, AnglePower, AnglePolynome, AngleExponential}) {
+            SceneSettings.FuncRadius = funcRadius;
+            SceneSettings.FuncAngle = funcAngle;
+            const auto v = Draw();
+            EXPECT_GT(Segments(v), 0u) << funcRadius << " " << funcAngle;
+            EXPECT_LT(Segments(v), 500u) << funcRadius << " " << funcAngle;
+            for (const FeedbackVertex& vertex : v)
+                ASSERT_TRUE(std::isfinite(vertex.x) && std::isfinite(vertex.y))
+                    << funcRadius << " " << funcAngle;
+        }
+    }
+}
+
 TEST_F(LaserTest, EveryStyleAndOptionCleansUp) {
     glTranslated(3, 4, 5);
     GLdouble before[16], after[16];

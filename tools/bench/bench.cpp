@@ -45,7 +45,7 @@ struct Options {
 };
 
 // The first frame's clock reading: a minute into the run.
-constexpr int32_t StartMs = 60000;
+constexpr int64_t StartMs = 60000;
 
 bool ParseOptions(int argc, char** argv, Options& o) {
     for (int i = 1; i < argc; ++i) {
@@ -140,7 +140,7 @@ int main(int argc, char** argv) {
     printf("Plumora scene benchmark: %s, %s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)),
            reinterpret_cast<const char*>(glGetString(GL_VERSION)));
     printf("%d frames of %d x %d per look, clock step %d ms from %d ms, time phase %g\n\n", o.frames, o.width,
-           o.height, o.stepMs, StartMs, o.phase);
+           o.height, o.stepMs, static_cast<int>(StartMs), o.phase);
     printf("%-10s %10s %8s %12s %12s\n", "look", "ms/frame", "fps", "CPU-side ms", "raster ms");
 
     Preset(0, false);
