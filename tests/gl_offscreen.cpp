@@ -32,8 +32,11 @@ std::vector<FeedbackVertex> ParseFeedback(const std::vector<GLfloat>& buffer, GL
             n = static_cast<int>(buffer[i++]);
         else if (token == GL_PASS_THROUGH_TOKEN)
             ++i;
-        for (int v = 0; v < n; ++v, i += 2)
-            vertices.push_back({token, buffer[i], buffer[i + 1]});
+        // x, y, z, red, green, blue, alpha, then s, t, r, q.
+        for (int v = 0; v < n; ++v, i += 11) {
+            const GLfloat* f = &buffer[i];
+            vertices.push_back({token, f[0], f[1], f[2], {f[3], f[4], f[5], f[6]}, f[7], f[8]});
+        }
     }
     return vertices;
 }

@@ -21,12 +21,14 @@ private:
     std::vector<uint8_t> pixels_;
 };
 
-// Runs draw in OpenGL's feedback mode and returns the vertices it emitted, as (x, y) window coordinates of
-// every GL_POLYGON_TOKEN, GL_LINE_TOKEN, GL_LINE_RESET_TOKEN and GL_POINT_TOKEN vertex, in order.
+// Runs draw in OpenGL's feedback mode and returns the vertices it emitted, in order, for every
+// GL_POLYGON_TOKEN, GL_LINE_TOKEN, GL_LINE_RESET_TOKEN and GL_POINT_TOKEN vertex: window coordinates (z from
+// 0 at the near plane to 1 at the far one), the colour after clamping, and the texture coordinates.
 struct FeedbackVertex {
     GLfloat token;
-    GLfloat x;
-    GLfloat y;
+    GLfloat x, y, z;
+    GLfloat rgba[4];
+    GLfloat s, t;
 };
 template <class Draw>
 std::vector<FeedbackVertex> CaptureFeedback(Draw draw);
@@ -35,8 +37,8 @@ std::vector<FeedbackVertex> ParseFeedback(const std::vector<GLfloat>& buffer, GL
 
 template <class Draw>
 std::vector<FeedbackVertex> CaptureFeedback(Draw draw) {
-    std::vector<GLfloat> buffer(1 << 20);
-    glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_2D, buffer.data());
+    std::vector<GLfloat> buffer(1 << 22);
+    glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D_COLOR_TEXTURE, buffer.data());
     glRenderMode(GL_FEEDBACK);
     draw();
     const GLint count = glRenderMode(GL_RENDER);

@@ -160,27 +160,77 @@ TEST_F(LaserTest, SegmentStylesDrawOneShapePerPoint) {
     EXPECT_EQ(Quads(Draw()), 2 * Path().size());
 }
 
-TEST_F(LaserTest, AStripReachesFromPointToPointAndIsLineWidthTimesItsHeightThick) {
-    SceneSettings.RenderingMode = 12;  // gold stick: 12 units high
-    SceneSettings.LineWidth = 2;
-    const std::vector<Point> path = Path();
-    const auto v = Draw();
-    ASSERT_GE(v.size(), 6u);
+// Where the strip of quad `quad` has texture coordinates (s, t).
+Point StripCorner(const std::vector<FeedbackVertex>& v, size_t quad, float s, float t) {
+    for (size_t i = 6 * quad; i < 6 * quad + 6 && i < v.size(); ++i)
+        if (v[i].s == s && v[i].t == t) return SceneXY(v[i]);
+    ADD_FAILURE() << "quad " << quad << " has no corner (" << s << ", " << t << ")";
+    return {0, 0};
+}
 
+// A strip reaches from point to point with its picture upright along the segment, LineWidth × half its
+// whole-unit height to either side (blue comet 12, halley comet 17, gold stick 6, plastic tube 12). With
+// Doubled each segment starts from the mirror image of the point before.
+TEST_F(LaserTest, AStripReachesFromPointToPointAndIsLineWidthTimesItsHeightThick) {
+    SceneSettings.LineWidth = 2;
+    std::vector<Point> path = Path();
     const double dx = path[1].x - path[0].x, dy = path[1].y - path[0].y;
     const double length = std::hypot(dx, dy);
-    const Point across = {-dy / length * 12, dx / length * 12};  // half the thickness, 6 × LineWidth
-    const Point corners[] = {{path[0].x - across.x, path[0].y - across.y},
-                             {path[1].x - across.x, path[1].y - across.y},
-                             {path[1].x + across.x, path[1].y + across.y},
-                             {path[0].x + across.x, path[0].y + across.y}};
-    for (const Point& corner : corners) {
-        bool found = false;
-        for (int i = 0; i < 6; ++i) {
-            const Point p = SceneXY(v[i]);
-            found |= std::hypot(p.x - corner.x, p.y - corner.y) < 0.05;
-        }
-        EXPECT_TRUE(found) << corner.x << ", " << corner.y;
+    const Point across = {-dy / length * 2, dx / length * 2};  // LineWidth units across the segment
+
+    const std::pair<uint32_t, double> strips[] = {{8, 12}, {10, 17}, {12, 6}, {14, 12}};
+    for (const auto& [mode, half] : strips) {
+        SceneSettings.RenderingMode = mode;
+        const auto v = Draw();
+        const Point start = StripCorner(v, 0, 0, 0), end = StripCorner(v, 0, 1, 1);
+        EXPECT_NEAR(start.x, path[0].x - half * across.x, 0.05) << mode;
+        EXPECT_NEAR(start.y, path[0].y - half * across.y, 0.05) << mode;
+        EXPECT_NEAR(end.x, path[1].x + half * across.x, 0.05) << mode;
+        EXPECT_NEAR(end.y, path[1].y + half * across.y, 0.05) << mode;
+    }
+
+    SceneSettings.Doubled = 1;
+    path = Path();
+    const auto v = Draw();  // quads: segment 0, its second drawing, segment 1, …
+    const Point low = StripCorner(v, 2, 0, 0), high = StripCorner(v, 2, 0, 1);
+    EXPECT_NEAR((low.x + high.x) / 2, path[1].x, 0.05);
+    EXPECT_NEAR((low.y + high.y) / 2, -path[1].y, 0.05);
+}
+
+// What a user sees of each style's blending. Lines blend by their alpha over what is there: white at
+// AlphaLaser 0.5 over a grey of 0.2 gives 0.6. Textured strips blend by their own colour over black, which
+// squares it: white test pictures show white in the plain styles, the red point colour in the "Ex" styles,
+// and in "plastic tube" a grey of AlphaLaser / 4.
+TEST_F(LaserTest, EachStyleBlendsAsAUserSeesIt) {
+    SettingsRecord& s = SceneSettings;
+    const auto channelsNear = [](Rgb8 seen, Rgb8 expected) {
+        for (int c = 0; c < 3; ++c)
+            if (std::abs(seen[c] - expected[c]) > 1) return false;
+        return true;
+    };
+    s.AlphaLaser = 0.5;
+    glClearColor(0.2f, 0.2f, 0.2f, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    DrawLaser();
+    CommonColour seen = MostCommonColour(scene.ReadColour(), {51, 51, 51});
+    EXPECT_GT(seen.count, 100u);
+    EXPECT_TRUE(channelsNear(seen.colour, {153, 153, 153})) << int{seen.colour[0]};
+
+    s.AlphaLaser = 1;
+    s.LineWidth = 2;
+    s.ColorConst[1] = s.ColorConst[2] = 0;  // a red point colour
+    const Rgb8 white = {255, 255, 255}, red = {255, 0, 0};
+    const std::pair<uint32_t, Rgb8> styles[] = {{8, white},  {9, red},  {10, white},       {11, red},
+                                                {12, white}, {13, red}, {14, {16, 16, 16}}};
+    glClearColor(0, 0, 0, 1);
+    for (const auto& [mode, expected] : styles) {
+        s.RenderingMode = mode;
+        glClear(GL_COLOR_BUFFER_BIT);
+        DrawLaser();
+        seen = MostCommonColour(scene.ReadColour(), {0, 0, 0});
+        EXPECT_GT(seen.count, 100u) << mode;
+        EXPECT_TRUE(channelsNear(seen.colour, expected)) << mode << ": " << int{seen.colour[0]} << " "
+                                                         << int{seen.colour[1]} << " " << int{seen.colour[2]};
     }
 }
 
@@ -208,22 +258,76 @@ TEST_F(LaserTest, SymmetryModesReplayThePathMirrored) {
     }
 }
 
-// A depth amplitude of exactly 0 becomes 0.04 for good; with amplitude 1 and frequency 0 the slope is sin 2t.
-TEST_F(LaserTest, TheDepthTiltIsNeverFlat) {
-    SceneSettings.DepthAmpl = 0.0;
-    DrawLaser();
-    EXPECT_EQ(SceneSettings.DepthAmpl, 0.04);
-    EXPECT_NE(DepthSlope, 0.0);
-    EXPECT_DOUBLE_EQ(DepthOffset, SceneDepth * DepthSlope / 2);
+// The start point worked out by hand: its colour takes the undivided time (with Doubled the path runs at
+// half time, its colours do not) and weighs the radius by 13 in blue, its alpha is AlphaLaser, and it lies
+// at z = K (radius − 750), with K = sin 2t for DepthAmpl 1 and DepthFreq 0. A DepthAmpl of exactly 0
+// becomes 0.04 for good, so no path is ever flat.
+TEST_F(LaserTest, PointsTakeTheUndividedTimesColourAndTiltAboutTheMiddleCircle) {
+    SettingsRecord& s = SceneSettings;
+    s.Doubled = 1;
+    s.AlphaLaser = 0.5;
+    s.DepthAmpl = 1;
+    s.DepthFreq = 0;
+    for (int c = 0; c < 3; ++c) {
+        s.ColorConst[c] = 0.5;
+        s.ColorAmplitude[c] = 0.4;
+    }
+    s.ColorGrads[0] = 0.0001;
+    s.ColorGrads[1] = 0.01;
+    s.ColorGrads[2] = 1;
 
-    SceneSettings.DepthAmpl = 1;
-    SceneSettings.DepthFreq = 0;
-    DrawLaser();
-    EXPECT_DOUBLE_EQ(DepthSlope, std::sin(2 * LaserTime()));
+    // 5000 ms at SpeedLaser 10 with TimePhase 100: the undivided time T is 100.25, the path's own t = T / 2.
+    const double T = 100.25, t = T / 2;
+    const double r = std::cos(5 * t) * 25 + 125, a = -35 * t;
+    const double red = std::sin(std::sin(0.0001 * 51 * r + 0.01 * 0.5 * a + 3 * T) * 5) * 0.4 + 0.5;
+    const double green = std::cos(std::cos(0.0001 * 70 * r + 0.01 * 0.9 * a + 2 * T) * 2) * 0.4 + 0.5;
+    const double blue = std::sin(std::cos(0.0001 * 13 * r + 0.01 * 0.5 * a + T) * 2) * 0.4 + 0.5;
+
+    auto v = Draw();
+    ASSERT_GE(v.size(), 2u);
+    ExpectAt(v[0], {r * std::cos(a), -r * std::sin(a)}, "the start point's twin");
+    ExpectAt(v[1], {r * std::cos(a), r * std::sin(a)}, "the start point");
+    for (const FeedbackVertex& point : {v[0], v[1]}) {
+        EXPECT_NEAR(point.rgba[0], red, 1e-5);
+        EXPECT_NEAR(point.rgba[1], green, 1e-5);
+        EXPECT_NEAR(point.rgba[2], blue, 1e-5);
+        EXPECT_NEAR(point.rgba[3], 0.5, 1e-5);
+        EXPECT_NEAR(FlatViewZ(point), std::sin(2 * t) * (r - 750), 0.01);
+    }
+
+    s.DepthAmpl = 0.0;
+    v = Draw();
+    EXPECT_EQ(s.DepthAmpl, 0.04);
+    EXPECT_NEAR(FlatViewZ(v[1]), 0.04 * std::sin(2 * t) * (r - 750), 0.01);
 }
 
-// Every style with every option leaves depth test, stencil test, blending and texturing off, colour writes
-// on, alpha writes off and the modelview matrix and stack as it found them.
+// The first segment's shapes worked out by hand. Both stand on the previous point p, turned along the
+// segment (dx, dy): the ellipse reaches dy / 5 along it and dx / 3.5 across it; the circle chain's radius is
+// |dx + dy| over sin 50t × 3 cos 3t + 6.
+TEST_F(LaserTest, EllipsesAndCirclesTakeTheirSizesFromTheSegment) {
+    const std::vector<Point> path = Path();
+    const Point p = path[0];
+    const double dx = path[1].x - p.x, dy = path[1].y - p.y;
+    const double phi = std::atan2(dy, dx);
+    const auto at = [&](double along, double across) {
+        return Point{p.x + along * std::cos(phi) - across * std::sin(phi),
+                     p.y + along * std::sin(phi) + across * std::cos(phi)};
+    };
+    constexpr size_t QuarterTurn = 2 * 36;  // the 36th of 144 loop vertices, each starting a segment
+
+    SceneSettings.RenderingMode = 6;
+    auto v = Draw();
+    ExpectAt(v[0], at(dy / 5, 0), "the ellipse along the segment");
+    ExpectAt(v[QuarterTurn], at(0, dx / 3.5), "the ellipse across the segment");
+
+    SceneSettings.RenderingMode = 7;
+    const double t = LaserTime();
+    const double radius = std::fabs(dx + dy) / (std::sin(50 * t) * (std::cos(3 * t) * 3) + 6);
+    v = Draw();
+    ExpectAt(v[0], at(radius, 0), "the circle along the segment");
+    ExpectAt(v[QuarterTurn], at(0, radius), "the circle across the segment");
+}
+
 // Kiosk screens run a saver for months: a year into the run every radius and angle function still draws a
 // whole path of finite points that ends at the depth, far below the point bound.
 TEST_F(LaserTest, AYearIntoTheRunEveryPathStillGrowsToTheDepth) {
@@ -242,6 +346,8 @@ TEST_F(LaserTest, AYearIntoTheRunEveryPathStillGrowsToTheDepth) {
     }
 }
 
+// Every style with every option leaves depth test, stencil test, blending and texturing off, colour writes
+// on, alpha writes off and the modelview matrix and stack as it found them.
 TEST_F(LaserTest, EveryStyleAndOptionCleansUp) {
     glTranslated(3, 4, 5);
     GLdouble before[16], after[16];

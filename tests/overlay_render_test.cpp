@@ -118,6 +118,35 @@ TEST_F(OverlayTest, OnlyASlowFirstRunSwitchesTheSprinkleOff) {
     }
 }
 
+// A window closes with the first frame more than 1000 ms after it began, and the slow-first-run rule looks
+// only at windows closing strictly between the 5th and the 10th second.
+TEST_F(OverlayTest, WindowsCloseAfterASecondAndTheSlowFirstRunHasStrictBounds) {
+    SettingsStored = false;
+    for (int64_t ms : {0, 1000}) {
+        FixClock(ms);
+        UpdateFrameRate();
+    }
+    EXPECT_EQ(FrameRate, 0.0f);
+    FixClock(1001);
+    UpdateFrameRate();
+    EXPECT_NEAR(FrameRate, 3 / 1.001, 1e-3);  // the first window counts one frame more than it saw
+
+    struct Case {
+        int64_t start, close;
+        int32_t offSprinkle;
+    };
+    for (const Case& c :
+         {Case{3999, 5000, 0}, Case{3999, 5001, 1}, Case{8998, 9999, 1}, Case{8999, 10000, 0}}) {
+        ResetFrameRate();
+        SceneSettings.OffSprinkle = 0;
+        FixClock(c.start);
+        UpdateFrameRate();
+        FixClock(c.close);
+        UpdateFrameRate();
+        EXPECT_EQ(SceneSettings.OffSprinkle, c.offSprinkle) << "window closing at " << c.close;
+    }
+}
+
 TEST_F(OverlayTest, PromptSitsOnABackingOfTheSceneColourAndRestoresTheState) {
     EXPECT_EQ(CaptureText(DrawFirstRunPrompt), "Press F1 to initialize configuration");
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 #include "overlay/overlay.h"
 #include "platform/bitmap_source.h"
@@ -101,9 +102,21 @@ void UseFlatView(double extent, int size) {
     glViewport(0, 0, size, size);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    glOrtho(-extent, extent, -extent, extent, -1e6, 1e6);
+    glOrtho(-extent, extent, -extent, extent, -FlatViewDepth, FlatViewDepth);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
+}
+
+CommonColour MostCommonColour(const std::vector<uint8_t>& rgb, Rgb8 background) {
+    std::map<Rgb8, size_t> counts;
+    for (size_t i = 0; i + 2 < rgb.size(); i += 3) {
+        const Rgb8 c = {rgb[i], rgb[i + 1], rgb[i + 2]};
+        if (c != background) ++counts[c];
+    }
+    CommonColour common{background, 0};
+    for (const auto& [colour, count] : counts)
+        if (count > common.count) common = {colour, count};
+    return common;
 }
 
 RendererExit ReadRendererExit() {

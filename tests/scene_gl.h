@@ -41,9 +41,23 @@ private:
     OffscreenGL gl_;
 };
 
-// A square orthographic view of ±extent in x and y (and a deep z range) with the identity modelview, so
+// A square orthographic view of ±extent in x and y and ±FlatViewDepth in z, with the identity modelview, so
 // that feedback coordinates map back to scene units: window x = (x + extent) × size / (2 extent).
+constexpr double FlatViewDepth = 10000;
 void UseFlatView(double extent, int size);
+
+// The scene z of a feedback vertex seen through the flat view.
+inline double FlatViewZ(const FeedbackVertex& v) {
+    return (1 - 2.0 * v.z) * FlatViewDepth;
+}
+
+// The most frequent colour among the pixels that differ from background, and how many pixels have it:
+// where a picture is drawn once over a plain background, the colour its blending gives.
+struct CommonColour {
+    Rgb8 colour;
+    size_t count;
+};
+CommonColour MostCommonColour(const std::vector<uint8_t>& rgb, Rgb8 background);
 
 // The state every renderer must leave behind.
 struct RendererExit {

@@ -145,6 +145,87 @@ TEST_F(SprinkleTest, RouteBSitsAtTheMirroredAngleAndGrowsWithTheRadius) {
     EXPECT_NEAR(a.y, -b.y, 0.1);
 }
 
+// The first pair worked out by hand, at 7000 ms with SpeedTexture 10 and TimePhase 200 (t = 200.35), under
+// a Laser tilt K = 0.5: sprite A at (R cos A, R sin A), spun −75 R degrees, sprite B mirrored across the X
+// axis and spun +75 R, both 1.8 R^0.7 times their picture's size and at z = R K − SceneDepth K / 2, coloured
+// by the Sprinkle's own time with blue weighing the radius by 90, alpha AlphaSprinkle / 255.
+TEST_F(SprinkleTest, APairIsPlacedSpunTiltedAndColouredByItsPass) {
+    SettingsRecord& s = SceneSettings;
+    s.RouteA = s.RouteB = 1;  // sun: half side 0.5
+    s.AlphaSprinkle = 128;
+    for (int c = 0; c < 3; ++c) {
+        s.ColorConst[c] = 0.5;
+        s.ColorAmplitude[c] = 0.4;
+    }
+    s.ColorGrads[0] = 0.0001;
+    s.ColorGrads[1] = 0.01;
+    s.ColorGrads[2] = 1;
+    DepthSlope = 0.5;
+    DepthOffset = 375;
+
+    const double t = 200.35;
+    const double R = 50 * std::cos(3.51 * t) + 275, A = -35 * t;
+    const double half = 0.5 * 1.8 * std::pow(R, 0.7);
+    const double red = std::sin(std::sin(0.0001 * 51 * R + 0.01 * 0.5 * A + 3 * t) * 5) * 0.4 + 0.5;
+    const double green = std::cos(std::cos(0.0001 * 70 * R + 0.01 * 0.9 * A + 2 * t) * 2) * 0.4 + 0.5;
+    const double blue = std::sin(std::cos(0.0001 * 90 * R + 0.01 * 0.5 * A + t) * 2) * 0.4 + 0.5;
+
+    const auto v = Draw();
+    ASSERT_GE(Sprites(v), 2u);
+    struct Expected {
+        double angle, spinDegrees;
+    };
+    const Expected sprites[] = {{A, -75 * R}, {-A, 75 * R}};
+    for (size_t sprite = 0; sprite < 2; ++sprite) {
+        // The picture's corner (0, 0) lies at (−half, −half) before the spin.
+        const double spin = sprites[sprite].spinDegrees * 3.141592653589793 / 180;
+        const double x = R * std::cos(sprites[sprite].angle) - half * (std::cos(spin) - std::sin(spin));
+        const double y = R * std::sin(sprites[sprite].angle) - half * (std::sin(spin) + std::cos(spin));
+        bool cornerFound = false;
+        for (size_t i = 6 * sprite; i < 6 * sprite + 6; ++i) {
+            const FeedbackVertex& corner = v[i];
+            if (corner.s == 0 && corner.t == 0) {
+                cornerFound = true;
+                EXPECT_NEAR(corner.x * UnitsPerPixel - Extent, x, 0.05) << "sprite " << sprite;
+                EXPECT_NEAR(corner.y * UnitsPerPixel - Extent, y, 0.05) << "sprite " << sprite;
+            }
+            EXPECT_NEAR(FlatViewZ(corner), 0.5 * R - 375, 0.01) << "sprite " << sprite;
+            EXPECT_NEAR(corner.rgba[0], red, 1e-5);
+            EXPECT_NEAR(corner.rgba[1], green, 1e-5);
+            EXPECT_NEAR(corner.rgba[2], blue, 1e-5);
+            EXPECT_NEAR(corner.rgba[3], 128 / 255.0, 1e-5);
+        }
+        EXPECT_TRUE(cornerFound) << "sprite " << sprite;
+    }
+}
+
+// What a user sees of the blending modes: white sprites at alpha 128/255 over a grey of 0.2. "lightening"
+// adds the sprite times its alpha (0.70), "greying" inverts the background towards grey (0.8), "darkening"
+// saturates to black. With DepthTest the sprites are tested against the depth buffer but never write it.
+TEST_F(SprinkleTest, EachBlendingModeLooksAsItsNameSays) {
+    SettingsRecord& s = SceneSettings;
+    s.RouteA = 3;  // fancy star: a white test picture
+    s.AlphaSprinkle = 128;
+    s.DepthTest = 1;
+    for (int c = 0; c < 3; ++c)
+        s.ColorConst[c] = 1;
+    const uint8_t expected[] = {179, 204, 0};
+    glClearColor(0.2f, 0.2f, 0.2f, 1);
+    for (int32_t mode = 0; mode < 3; ++mode) {
+        s.BlendingMode = mode;
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        DrawSprinkle();
+        const CommonColour seen = MostCommonColour(scene.ReadColour(), {51, 51, 51});
+        EXPECT_GT(seen.count, 100u) << mode;
+        EXPECT_NEAR(seen.colour[0], expected[mode], 1) << mode;
+        EXPECT_NEAR(seen.colour[2], expected[mode], 1) << mode;
+    }
+    glClearColor(0, 0, 0, 1);
+    std::vector<GLfloat> depth(ViewSize * ViewSize);
+    glReadPixels(0, 0, ViewSize, ViewSize, GL_DEPTH_COMPONENT, GL_FLOAT, depth.data());
+    EXPECT_EQ(*std::min_element(depth.begin(), depth.end()), 1.0f);
+}
+
 TEST_F(SprinkleTest, ABlendingModeOutsideTheTableKeepsTheLasersBlendFunction) {
     SceneSettings.BlendingMode = 2;  // "darkening"
     DrawSprinkle();
