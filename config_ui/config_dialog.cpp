@@ -146,7 +146,10 @@ void FitTabsAndPages(HWND dialog, HWND tabs) {
 }
 
 BOOL InitDialog(HWND dialog, LPARAM mark) {
-    if (mark == ModalMark) ModalDialog = dialog;
+    if (mark == ModalMark)
+        ModalDialog = dialog;
+    else
+        ShowCursor(TRUE);  // over the full-screen scene the cursor is hidden; WM_DESTROY hides it again
     TabControl = GetDlgItem(dialog, IDC_TABS);
     InsertTabs(TabControl);
     FitTabsAndPages(dialog, TabControl);
@@ -182,10 +185,7 @@ BOOL SwitchPage(HWND dialog) {
 void CloseConfigDialog(HWND dialog) {
     glClear(GL_COLOR_BUFFER_BIT);
     EndConfigDialog(dialog);
-    if (RenderWindow == nullptr)
-        PostQuitMessage(0);
-    else if (FullScreen)
-        ShowCursor(FALSE);  // balances the ShowCursor(TRUE) of F1 and Space
+    if (RenderWindow == nullptr) PostQuitMessage(0);
 }
 
 // Stores the settings and replaces the dialog by a fresh one beside the render window, which the configure
@@ -227,9 +227,48 @@ BOOL Command(HWND dialog, int id) {
     }
 }
 
+// Makes dialog the live one, whose page transfers values, unless it is already: its controls first show the
+// settings as they are now, since another dialog may have changed them.
+void MakeLive(HWND dialog) {
+    HWND tabs = GetDlgItem(dialog, IDC_TABS);
+    if (tabs == nullptr || tabs == TabControl) return;
+    TabControl = tabs;
+    CurrentPage = PageOf(dialog);
+    SyncControls(false);
+}
+
+// Another open Configuration dialog of this thread than `leaving`, or null.
+HWND OtherConfigDialog(HWND leaving) {
+    struct Search {
+        HWND leaving;
+        HWND found;
+    } search{leaving, nullptr};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) {
+            auto* s = reinterpret_cast<Search*>(data);
+            if (window == s->leaving ||
+                GetWindowLongPtrA(window, DWLP_DLGPROC) != reinterpret_cast<LONG_PTR>(ConfigDialogProc))
+                return TRUE;
+            s->found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// A dialog that goes, by whatever way, gives back the cursor it showed, and hands the live page on to another
+// open dialog, if any: the handles it made are its own and die with it.
 void Forget(HWND dialog) {
-    if (dialog == ModalDialog) ModalDialog = nullptr;
-    if (TabControl != nullptr && TabControl == GetDlgItem(dialog, IDC_TABS)) TabControl = nullptr;
+    if (dialog == ModalDialog)
+        ModalDialog = nullptr;
+    else
+        ShowCursor(FALSE);
+    if (TabControl == GetDlgItem(dialog, IDC_TABS)) {
+        TabControl = nullptr;
+        CurrentPage = nullptr;
+        if (HWND other = OtherConfigDialog(dialog)) MakeLive(other);
+    }
 }
 
 }  // namespace
@@ -243,6 +282,9 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         case WM_MOVING:  // dragging the dialog wipes the trails behind it
             glClear(GL_COLOR_BUFFER_BIT);
             return TRUE;
+        case WM_ACTIVATE:  // the dialog the user turns to is the one whose page transfers values
+            if (LOWORD(wParam) != WA_INACTIVE) MakeLive(dialog);
+            return FALSE;
         case WM_DESTROY: Forget(dialog); return FALSE;
         default: return FALSE;
     }
@@ -251,7 +293,7 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 INT_PTR CALLBACK HelpPageProc(HWND page, UINT message, WPARAM, LPARAM) {
     switch (message) {
         case WM_INITDIALOG:
-            PlacePage(page, HelpTab);
+            PlacePage(page);
             CurrentPage = page;
             return TRUE;
         case WM_DESTROY: ForgetPage(page); return FALSE;

@@ -5,16 +5,17 @@
 
 #include <windows.h>
 
-extern int CurrentTab;    // the tab shown last, 0-5; every new dialog opens on it
-extern HWND TabControl;   // the tab control of the dialog that showed a page last; null when none is open
+extern int CurrentTab;  // the tab shown last, 0-5; every new dialog opens on it
+// Several dialogs may be open (F1 twice); one of them is live: the one opened, activated or switched last.
+extern HWND TabControl;   // the live dialog's tab control; null when no dialog is open
 extern RECT PageRect;     // the tab control's display area; pages take its width and height
-extern HWND CurrentPage;  // the page that transfers values; null when none is live
+extern HWND CurrentPage;  // the live dialog's page, the one that transfers values; null when none is shown
 
 INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK HelpPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Opens a modeless Configuration dialog owned by the render window (F1 and Space over the running saver);
-// null when it could not be created.
+// null when it could not be created. The cursor is shown while it is open, however it ends.
 HWND OpenConfigDialog(HWND owner);
 
 // Hands the dialog keys (Tab, Enter, Escape, the arrows on the tabs) of a modeless Configuration dialog to

@@ -12,8 +12,6 @@
 
 namespace {
 
-std::array<HWND, TabCount> PageWindows{};
-
 // A saved list's name is typed into the list combo's edit field: at most 62 characters and the terminator.
 constexpr int ListNameBufferSize = 63;
 
@@ -85,12 +83,12 @@ void FillControls(HWND page, SettingsTab tab) {
 }
 
 void InitPage(HWND page, SettingsTab tab) {
-    PlacePage(page, tab);
+    PlacePage(page);
     FillControls(page, tab);
+    CurrentPage = page;
     SyncControls(false);
     if (tab == SwitchTab && SelectedList != 0)
         SendDlgItemMessageA(page, IDC_LIST_NAME, CB_SETCURSEL, SelectedList, 0);
-    CurrentPage = page;
 }
 
 // The pages Laser, Sprinkle, Color and General: every click, selection, edit and slider move of the live
@@ -160,12 +158,7 @@ const std::array<DLGPROC, TabCount> PageProcedures = {
     SwitchPageProc,         HelpPageProc,
 };
 
-HWND PageControl(int tab, int control) {
-    if (tab < 0 || tab >= TabCount || PageWindows[tab] == nullptr) return nullptr;
-    return GetDlgItem(PageWindows[tab], control);
-}
-
-void PlacePage(HWND page, int tab) {
+void PlacePage(HWND page) {
     // At the top left of the display area of the dialog's tab control, whose height depends on the font.
     HWND dialog = GetParent(page);
     RECT display{};
@@ -174,11 +167,8 @@ void PlacePage(HWND page, int tab) {
     MapWindowPoints(GetDlgItem(dialog, IDC_TABS), dialog, reinterpret_cast<POINT*>(&display), 2);
     SetWindowPos(page, HWND_TOP, display.left, display.top, PageRect.right - PageRect.left,
                  PageRect.bottom - PageRect.top, SWP_SHOWWINDOW);
-    if (tab >= 0 && tab < TabCount) PageWindows[tab] = page;
 }
 
 void ForgetPage(HWND page) {
-    for (HWND& slot : PageWindows)
-        if (slot == page) slot = nullptr;
     if (CurrentPage == page) CurrentPage = nullptr;
 }

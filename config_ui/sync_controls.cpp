@@ -23,6 +23,12 @@ int SelectedTab() {
     return static_cast<int>(SendMessageA(TabControl, TCM_GETCURSEL, 0, 0));
 }
 
+// Control `control` of the live page when that page shows `tab`; null otherwise.
+HWND PageControl(int tab, int control) {
+    if (CurrentPage == nullptr || tab != SelectedTab()) return nullptr;
+    return GetDlgItem(CurrentPage, control);
+}
+
 void ShowField(const ControlBinding& binding, HWND control) {
     if (KindOf(binding.form) == ControlKind::EditBox) {
         SetWindowTextA(control, ControlText(binding, SceneSettings).c_str());

@@ -1,5 +1,6 @@
 // Messages to the user: one function for every report the program makes. On Windows it is a message box
-// without owner; natively the text goes to standard error. Tests can receive the messages instead.
+// without owner, shown topmost and in the foreground; natively the text goes to standard error. Tests can
+// receive the messages instead.
 #pragma once
 
 enum class MessageIcon { Warning, Stop, Exclamation, Information };

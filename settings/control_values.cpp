@@ -40,6 +40,24 @@ void SetField(const ControlBinding& binding, double value, SettingsRecord& setti
         binding.member);
 }
 
+// The field value that a control's position (check state, item index) stands for.
+double ValueAtPosition(ControlForm form, int32_t position) {
+    const double p = position;
+    switch (form) {
+        case ControlForm::Hundredths: return p / 100;
+        case ControlForm::Channel255: return p / 255;
+        case ControlForm::GradWeight: return (p / 100) * (p / 100) / GradScale;
+        case ControlForm::DepthWave: return (p - 25) / 25;
+        case ControlForm::Flag: return position != 0 ? 1 : 0;
+        case ControlForm::Index:
+        case ControlForm::Position:
+        case ControlForm::WholeDouble:
+        case ControlForm::DecimalText:
+        case ControlForm::WholeText: break;
+    }
+    return p;
+}
+
 constexpr ControlBinding Bind(SettingsTab tab, int control, ControlForm form, SettingMember member,
                               int channel = 0) {
     return {tab, control, form, member, channel};
@@ -94,12 +112,12 @@ const std::array<ControlBinding, 36> ControlBindings = {{
 
 int32_t ControlPosition(const ControlBinding& binding, const SettingsRecord& settings) {
     const double value = FieldValue(binding, settings);
+    double product = value;
     switch (binding.form) {
-        case ControlForm::Hundredths: return SaturatingTruncate(value * 100);
-        case ControlForm::Channel255: return SaturatingTruncate(value * 255);
-        case ControlForm::GradWeight:
-            return value > 0 ? SaturatingTruncate(std::sqrt(value * GradScale) * 100) : 0;
-        case ControlForm::DepthWave: return SaturatingTruncate(value * 25 + 25);
+        case ControlForm::Hundredths: product = value * 100; break;
+        case ControlForm::Channel255: product = value * 255; break;
+        case ControlForm::GradWeight: product = value > 0 ? std::sqrt(value * GradScale) * 100 : 0; break;
+        case ControlForm::DepthWave: product = value * 25 + 25; break;
         case ControlForm::Flag: return value != 0 ? 1 : 0;
         case ControlForm::Index:
         case ControlForm::Position:
@@ -107,25 +125,21 @@ int32_t ControlPosition(const ControlBinding& binding, const SettingsRecord& set
         case ControlForm::DecimalText:
         case ControlForm::WholeText: break;
     }
-    return SaturatingTruncate(value);
+    // Truncated, except that a value which the next position gives back exactly shows that position.
+    // Products such as 0.57 × 100 = 56.99999999999999 would otherwise show one step low, and reading the
+    // page back would then lower the value itself, one step at every visit.
+    const int32_t position = SaturatingTruncate(product);
+    const int64_t next = int64_t{position} + (product < 0 ? -1 : 1);
+    if (next >= std::numeric_limits<int32_t>::min() && next <= std::numeric_limits<int32_t>::max() &&
+        ValueAtPosition(binding.form, static_cast<int32_t>(next)) == value)
+        return static_cast<int32_t>(next);
+    return position;
 }
 
 void ApplyControlPosition(const ControlBinding& binding, int32_t position, SettingsRecord& settings) {
-    const double p = position;
-    switch (binding.form) {
-        case ControlForm::Index:
-            if (position >= 0) SetField(binding, p, settings);
-            return;
-        case ControlForm::Hundredths: SetField(binding, p / 100, settings); return;
-        case ControlForm::Channel255: SetField(binding, p / 255, settings); return;
-        case ControlForm::GradWeight: SetField(binding, (p / 100) * (p / 100) / GradScale, settings); return;
-        case ControlForm::DepthWave: SetField(binding, (p - 25) / 25, settings); return;
-        case ControlForm::Flag: SetField(binding, position != 0 ? 1 : 0, settings); return;
-        case ControlForm::Position:
-        case ControlForm::WholeDouble: SetField(binding, p, settings); return;
-        case ControlForm::DecimalText:
-        case ControlForm::WholeText: return;
-    }
+    if (KindOf(binding.form) == ControlKind::EditBox) return;
+    if (binding.form == ControlForm::Index && position < 0) return;
+    SetField(binding, ValueAtPosition(binding.form, position), settings);
 }
 
 std::string ControlText(const ControlBinding& binding, const SettingsRecord& settings) {

@@ -53,8 +53,10 @@ constexpr ControlKind KindOf(ControlForm form) {
     }
 }
 
-// Settings to control: the position, check state (0 or 1) or item index that shows the field. Values outside
-// what the arithmetic can represent saturate; a control clamps to its own range.
+// Settings to control: the position, check state (0 or 1) or item index that shows the field, truncated, but
+// never one below a position that gives the value back exactly, so that showing a value and reading it back
+// changes nothing. Values outside what the arithmetic can represent saturate; a control clamps to its own
+// range.
 int32_t ControlPosition(const ControlBinding& binding, const SettingsRecord& settings);
 // Control to settings. A combo box without selection (a negative index) leaves the field as it is.
 void ApplyControlPosition(const ControlBinding& binding, int32_t position, SettingsRecord& settings);

@@ -7,8 +7,17 @@
 #include "settings/registry_store.h"
 #include "settings/scene_settings.h"
 
+namespace {
+
+// A switch in progress. Loading a saved list can show a message box, and the timer goes on ticking inside
+// the box's message loop: each tick would switch again and open another box over the first.
+bool Switching = false;
+
+}  // namespace
+
 void AutoSwitch() {
-    if (SceneSettings.Period == 0 || !AnyListMarked(SceneSettings.AutoList)) return;
+    if (Switching || SceneSettings.Period == 0 || !AnyListMarked(SceneSettings.AutoList)) return;
+    Switching = true;
 
     SeedListDraw();
     CurrentList = DrawSwitchList(CurrentList, SceneSettings.AutoList);
@@ -17,4 +26,5 @@ void AutoSwitch() {
     SyncControls(false);
     // Trails that Stack kept from the old look would otherwise linger under the new one.
     glClear(GL_COLOR_BUFFER_BIT);
+    Switching = false;
 }

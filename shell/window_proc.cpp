@@ -20,11 +20,6 @@ void EndProgram() {
     PostQuitMessage(0);
 }
 
-void OpenConfiguration() {
-    ShowCursor(TRUE);
-    OpenConfigDialog(RenderWindow);
-}
-
 }  // namespace
 
 void RenderFrame() {
@@ -42,7 +37,7 @@ void HandleKeyDown() {
     }
     if (KeyDown[VK_F1]) {
         KeyDown[VK_F1] = false;
-        OpenConfiguration();
+        OpenConfigDialog(RenderWindow);  // it shows the cursor for as long as it is open
     }
     if (KeyDown[VK_F2]) {  // left set: every auto-repeat of a held F2 toggles again
         ShowInfo = !ShowInfo;
@@ -58,7 +53,7 @@ void HandleKeyDown() {
     }
     if (KeyDown[VK_SPACE]) {
         KeyDown[VK_SPACE] = false;
-        OpenConfiguration();
+        OpenConfigDialog(RenderWindow);  // as F1
     }
     if (KeyDown[VK_RETURN] && SceneSettings.Period != 0) AutoSwitch();
     if (KeyDown[VK_ESCAPE] && !ended) EndProgram();
@@ -76,6 +71,9 @@ LRESULT CALLBACK RenderWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
             HandleKeyDown();
             return 0;
         case WM_KEYUP: KeyDown[wParam & 0xFF] = false; return 0;
+        case WM_KILLFOCUS:  // a key that goes up while another window has the focus is held no longer
+            KeyDown.fill(false);
+            return 0;
         case WM_TIMER:
             if (wParam == AutoSwitchTimer) AutoSwitch();
             return 0;

@@ -6,7 +6,8 @@
 
 #include <array>
 
-// One flag per virtual-key code: set on its key-down (auto-repeat included), cleared on its key-up.
+// One flag per virtual-key code: set on its key-down (auto-repeat included), cleared on its key-up. All are
+// cleared when the render window loses the focus, since their key-ups then go to another window.
 extern std::array<bool, 256> KeyDown;
 
 // Whether the information overlay is shown; F2 inverts it.

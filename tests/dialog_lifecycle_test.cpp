@@ -82,6 +82,7 @@ TEST_F(ConfigDialog, DefaultAppliesTheFirstLookAndStoresNothing) {
     EXPECT_FALSE(KeyExists(SettingsKeyPath));
 }
 
+// Cancel returns to what is stored, after edits and after Default alike.
 TEST_F(ConfigDialog, CancelReloadsTheStoredSettingsAndCloses) {
     Preset(2, true);
     SceneSettings.Period = 0;
@@ -92,6 +93,13 @@ TEST_F(ConfigDialog, CancelReloadsTheStoredSettingsAndCloses) {
     EXPECT_EQ(SceneSettings.RenderingMode, BuiltInLooks[2].RenderingMode);
     EXPECT_FALSE(IsWindow(dialog));
     EXPECT_FALSE(DrainMessages());  // a render window exists: the program goes on
+
+    dialog = OpenConfigDialog(RenderWindow);
+    PressDialogButton(dialog, IDC_DEFAULT);
+    EXPECT_EQ(SceneSettings.RenderingMode, BuiltInLooks[0].RenderingMode);
+    PressDialogButton(dialog, IDCANCEL);
+    EXPECT_EQ(SceneSettings.RenderingMode, BuiltInLooks[2].RenderingMode);
+    EXPECT_EQ(SceneSettings.Period, 0);
 }
 
 TEST_F(ConfigDialog, CancelWithTheAutoSwitchOnReappliesTheRunningListAndRestartsTheTimer) {
@@ -116,12 +124,19 @@ TEST_F(ConfigDialog, EscapeInTheDialogOverTheSaverCancelsTheDialogNotTheSaver) {
     EXPECT_NE(RenderWindow, nullptr);
 }
 
+// The close box keeps edits and Default's look alike, unstored.
 TEST_F(ConfigDialog, TheCloseBoxKeepsTheChangesUnstored) {
     HWND dialog = OpenOverRenderWindow();
     Choose(IDC_RENDERING_MODE, 12);
     SendMessageA(dialog, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(dialog));
     EXPECT_EQ(SceneSettings.RenderingMode, 12u);
+
+    Preset(3, true);
+    dialog = OpenConfigDialog(RenderWindow);
+    PressDialogButton(dialog, IDC_DEFAULT);
+    SendMessageA(dialog, WM_CLOSE, 0, 0);
+    EXPECT_EQ(SceneSettings.RenderingMode, BuiltInLooks[0].RenderingMode);
     EXPECT_FALSE(KeyExists(SettingsKeyPath));
 }
 
@@ -132,17 +147,53 @@ TEST_F(ConfigDialog, ClosingWithoutARenderWindowEndsTheProgram) {
     EXPECT_TRUE(DrainMessages());
 }
 
-TEST_F(ConfigDialog, F1InFullScreenShowsTheCursorAndClosingHidesItAgain) {
+void Press(WPARAM key) {
+    SendMessageA(RenderWindow, WM_KEYDOWN, key, 0);
+    SendMessageA(RenderWindow, WM_KEYUP, key, 0);
+}
+
+// F1 and Space each open a dialog over the full-screen saver and show the cursor while it is open. Each
+// dialog keeps the handles it made: closing the newer leaves the older one working, and whatever ends a
+// dialog (its close box, or F3 taking it down with the render window) hides the cursor it showed.
+TEST_F(ConfigDialog, DialogsOverTheSaverKeepTheirControlsAndGiveTheCursorBack) {
     ASSERT_TRUE(CreateRenderWindow(RenderWindowTitle, ScreenWidth, ScreenHeight, true));
     const int hidden = CursorCounter();
-    KeyDown[VK_F1] = true;
-    HandleKeyDown();
-    KeyDown[VK_F1] = false;
-    ASSERT_EQ(ConfigDialogs().size(), 1u);
+    Press(VK_F1);
+    HWND older = GetParent(CurrentPage);
+    Press(VK_SPACE);
+    HWND newer = GetParent(CurrentPage);
+    ASSERT_EQ(ConfigDialogs().size(), 2u);
+    ASSERT_NE(older, newer);
+    EXPECT_EQ(CursorCounter(), hidden + 2);
+
+    SendMessageA(newer, WM_CLOSE, 0, 0);
     EXPECT_EQ(CursorCounter(), hidden + 1);
-    SendMessageA(ConfigDialogs().front(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(CursorCounter(), hidden);
+    ASSERT_NE(CurrentPage, nullptr);
+    EXPECT_EQ(GetParent(CurrentPage), older);
+    Slide(IDC_ALPHA_LASER, 37);
+    EXPECT_DOUBLE_EQ(SceneSettings.AlphaLaser, 0.37);
+
+    Press(VK_F3);  // to window mode: the dialog goes with the old window
     EXPECT_TRUE(ConfigDialogs().empty());
+    EXPECT_GE(CursorCounter(), 0);
+    Press(VK_F3);  // back to full screen: hidden as before
+    EXPECT_TRUE(FullScreen);
+    EXPECT_EQ(CursorCounter(), hidden);
+}
+
+// A key held when the dialog takes the focus goes up in the dialog: the saver forgets it. Otherwise F2 would
+// toggle the overlay at every later key, and no key but Escape would end the full-screen saver.
+TEST_F(ConfigDialog, KeysHeldWhenTheDialogTakesTheFocusAreForgotten) {
+    ASSERT_TRUE(CreateRenderWindow(RenderWindowTitle, ScreenWidth, ScreenHeight, true));
+    SendMessageA(RenderWindow, WM_KEYDOWN, VK_F2, 0);
+    SendMessageA(RenderWindow, WM_KEYDOWN, VK_RETURN, 0);
+    Press(VK_F1);
+    ASSERT_EQ(ConfigDialogs().size(), 1u);
+    EXPECT_FALSE(KeyDown[VK_F2]);
+    EXPECT_FALSE(KeyDown[VK_RETURN]);
+    SendMessageA(RenderWindow, WM_KEYDOWN, 'A', 0);
+    EXPECT_EQ(RenderWindow, nullptr);
+    EXPECT_TRUE(DrainMessages());
 }
 
 TEST_F(ConfigDialog, SaveStoresTheSettingsAndReplacesTheDialog) {
@@ -158,6 +209,24 @@ TEST_F(ConfigDialog, SaveStoresTheSettingsAndReplacesTheDialog) {
     EXPECT_EQ(RenderWindow, window);
     ASSERT_EQ(ConfigDialogs().size(), 1u);
     EXPECT_EQ(SelectedTabOf(ConfigDialogs().front()), 1);
+}
+
+// Save in the configure mode when no window can be made (here: the window class name is taken): the settings
+// are stored, the creation's own message is shown, and the program ends.
+TEST_F(ConfigDialog, SaveWhenNoWindowCanBeMadeStoresTheSettingsAndEnds) {
+    WNDCLASSA taken{};
+    taken.lpfnWndProc = DefWindowProcA;
+    taken.hInstance = GetModuleHandleA(nullptr);
+    taken.lpszClassName = "ForOpenGL";
+    ASSERT_NE(RegisterClassA(&taken), 0);
+    PressDialogButton(OpenConfigDialog(nullptr), IDOK);
+    UnregisterClassA("ForOpenGL", GetModuleHandleA(nullptr));
+    EXPECT_EQ(ShownMessages, std::vector<std::string>{"ERROR: Failed To Register The Window Class."});
+    EXPECT_TRUE(KeyExists(SettingsKeyPath));
+    EXPECT_EQ(RenderWindow, nullptr);
+    EXPECT_TRUE(ConfigDialogs().empty());
+    EXPECT_TRUE(DrainMessages());
+    ShownMessages.clear();
 }
 
 // The configure mode: the modal dialog, driven from a timer since it runs its own message loop.

@@ -65,8 +65,11 @@ TEST_F(DialogPages, LaserPageShowsAndTakesEveryValue) {
 
     Type(IDC_LINE_WIDTH, "wide");  // no number: the width stays
     EXPECT_FLOAT_EQ(SceneSettings.LineWidth, 2.5f);
-    SyncControls(false);  // 0.57 × 100 lies just below 57
-    EXPECT_EQ(PositionOf(IDC_ALPHA_LASER), 56);
+    // Shown again and read back, as every visit to the page does: 0.57 (× 100 just below 57) stays.
+    SyncControls(false);
+    SyncControls(true);
+    EXPECT_EQ(PositionOf(IDC_ALPHA_LASER), 57);
+    EXPECT_DOUBLE_EQ(SceneSettings.AlphaLaser, 0.57);
 }
 
 // Writing the width edit makes the page read all its controls back; the stipple size, written after it,
@@ -282,8 +285,16 @@ TEST_F(SwitchPageLists, DoneSavesTheLookUnderTheTypedNameAndStoresTheMainKey) {
     EXPECT_EQ(LookForms(SceneSettings), LookForms(BuiltInLooks[4]));
 }
 
-TEST_F(SwitchPageLists, NamesAreCutTo62CharactersAndMayBeEmpty) {
-    SaveAs(6, std::string(80, 'n'));
+// A name is typed key by key into the list combo's edit field, which scrolls: it takes more than its width
+// shows, and the name keeps 62 characters.
+TEST_F(SwitchPageLists, NamesCanBeTypedBeyondTheFieldsWidthAndAreCutTo62Characters) {
+    Choose(IDC_LIST_NAME, 6);
+    HWND field = FindWindowExA(PageItem(IDC_LIST_NAME), nullptr, "Edit", nullptr);
+    ASSERT_NE(field, nullptr);
+    SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    for (int i = 0; i < 80; ++i)
+        SendMessageA(field, WM_CHAR, 'n', 1);
+    Click(IDC_DONE);
     EXPECT_EQ(ListNames[6], std::string(62, 'n'));
     SaveAs(9, "");
     EXPECT_EQ(ListNames[9], "");

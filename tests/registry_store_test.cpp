@@ -57,6 +57,7 @@ TEST_F(RegistryStore, FirstRunWithoutAKeyGivesTheFactorySettingSilently) {
     EXPECT_FALSE(KeyExists(SettingsKeyPath));
 }
 
+// An older main key is wiped with its lists, also when one of its lists is what is loaded.
 TEST_F(RegistryStore, AnOlderFormatIsWipedWithItsListsAndTheFactorySettingApplies) {
     for (int32_t version : {24, 0, -1}) {
         SetDword(SettingsKeyPath, nullptr, version);
@@ -65,7 +66,7 @@ TEST_F(RegistryStore, AnOlderFormatIsWipedWithItsListsAndTheFactorySettingApplie
             SetDword(SubkeyPath(subkey), "RenderingMode", 3);
         Preset(5, true);
 
-        RegistryLoad(-1, true);
+        RegistryLoad(version == 24 ? 7 : -1, true);
 
         EXPECT_TRUE(ShownMessages.empty()) << version;
         EXPECT_FALSE(KeyExists(SettingsKeyPath)) << version;
@@ -86,20 +87,24 @@ TEST_F(RegistryStore, AKeyWithoutAVersionIsReportedAndWiped) {
     EXPECT_EQ(LookForms(SceneSettings), LookForms(BuiltInLooks[0]));
 }
 
+// A newer main key is left alone, and so are its lists: loading the key, or one of its lists, gives the
+// factory setting.
 TEST_F(RegistryStore, ANewerFormatIsLeftAloneAndTheFactorySettingApplies) {
     SetDword(SettingsKeyPath, nullptr, 26);
     SetDword(SettingsKeyPath, "RenderingMode", 9);
     SetDword(SubkeyPath("custom1"), "RenderingMode", 3);
     SetDword(SubkeyPath("custom5"), "RenderingMode", 3);
-    Preset(4, true);
-    SceneSettings.Period = 7;
+    for (int32_t list : {-1, 6}) {
+        Preset(4, true);
+        SceneSettings.Period = 7;
 
-    EXPECT_FALSE(RegistryLoad(-1, true));
+        EXPECT_FALSE(RegistryLoad(list, true));
 
-    EXPECT_TRUE(ShownMessages.empty());
-    EXPECT_EQ(LookForms(SceneSettings), LookForms(BuiltInLooks[0]));
-    EXPECT_EQ(SceneSettings.Period, 60);
-    EXPECT_FALSE(SettingsStored);
+        EXPECT_TRUE(ShownMessages.empty());
+        EXPECT_EQ(LookForms(SceneSettings), LookForms(BuiltInLooks[0])) << list;
+        EXPECT_EQ(SceneSettings.Period, 60);
+        EXPECT_FALSE(SettingsStored);
+    }
     EXPECT_EQ(ValuesOf(SettingsKeyPath).at("RenderingMode"), "9");
     EXPECT_TRUE(KeyExists(SubkeyPath("custom1")));
     EXPECT_TRUE(KeyExists(SubkeyPath("custom5")));
@@ -186,10 +191,10 @@ TEST_F(RegistryStore, StoredNumbersReadAsTheirFields) {
 TEST_F(RegistryStore, BadValuesAreReadByTheBufferRuleOrReportedAndLoadingGoesOn) {
     StoreMainKey();
     SetText(SettingsKeyPath, "Density", "5");             // a text where a DWORD belongs: its bytes "5"
-    SetDword(SettingsKeyPath, "ColorConst", 25);          // a DWORD where a text belongs: no number
+    SetDword(SettingsKeyPath, "ColorAmplitude", 25);      // a DWORD where a text belongs: no number
     SetText(SettingsKeyPath, "ColorGrads", "1000 2000");  // two numbers: the time weight stays
     const std::vector<uint8_t> large(300, '7');
-    SetRaw(SettingsKeyPath, "ColorAmplitude", REG_BINARY, large.data(), large.size());
+    SetRaw(SettingsKeyPath, "ColorConst", REG_BINARY, large.data(), large.size());
     SetRaw(SettingsKeyPath, "SpeedView", REG_BINARY, large.data(), large.size());
     const uint8_t two[] = {0x10, 0x00};
     SetRaw(SettingsKeyPath, "SpeedLaser", REG_BINARY, two, sizeof two);
@@ -201,16 +206,16 @@ TEST_F(RegistryStore, BadValuesAreReadByTheBufferRuleOrReportedAndLoadingGoesOn)
 
     EXPECT_TRUE(RegistryLoad(-1, false));
 
-    EXPECT_EQ(ShownMessages, (std::vector<std::string>{"ERROR: RegistryLoad() -> RegQueryValueEx() 2",
+    EXPECT_EQ(ShownMessages, (std::vector<std::string>{"ERROR: RegistryLoad() -> RegQueryValueEx() 1",
                                                        "ERROR: RegistryLoad() -> RegQueryValueEx()",
                                                        "ERROR: RegistryLoad() -> RegQueryValueEx()",
                                                        "ERROR: RegistryLoad() -> RegQueryValueEx() 9"}));
     EXPECT_EQ(SceneSettings.Density, uint32_t{'5'});
-    EXPECT_EQ(SceneSettings.ColorConst[0], 0.4);
+    EXPECT_EQ(SceneSettings.ColorConst[0], 0.4);  // Default3's, kept
     EXPECT_EQ(SceneSettings.ColorGrads[0], 1000 / 1e7);
     EXPECT_EQ(SceneSettings.ColorGrads[1], 2000 / 1e7);
     EXPECT_EQ(SceneSettings.ColorGrads[2], 10.0);
-    EXPECT_EQ(SceneSettings.ColorAmplitude[0], 0.7);  // Default3's, kept
+    EXPECT_EQ(SceneSettings.ColorAmplitude[0], 0.7);
     EXPECT_EQ(SceneSettings.SpeedView, 10u);
     EXPECT_EQ(SceneSettings.SpeedLaser, 16u);
     EXPECT_EQ(SceneSettings.RouteA, 5);  // kept within the sprite table

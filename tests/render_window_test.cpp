@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "overlay/font.h"
 #include "overlay/text.h"
 #include "platform/user_message.h"
 #include "settings/presets.h"
+#include "shell/window_proc.h"
 #include "window/gl_setup.h"
 #include "window/render_window.h"
 
@@ -78,6 +80,107 @@ TEST_F(RenderWindowTest, FullScreenCoversTheScreenAndCopiesOnlyAReadableFrontBuf
     EXPECT_TRUE(Messages.empty()) << Messages.front();
 }
 
+int CursorCounter() {
+    ShowCursor(TRUE);
+    return ShowCursor(FALSE);
+}
+
+// Full screen that cannot be had: a refused display mode gives one stop-icon message and a framed 640 × 480
+// window with the cursor; a creation that fails after the mode change gives the mode and the cursor back
+// before its message.
+TEST_F(RenderWindowTest, FullScreenThatCannotBeHadLeavesTheCursorAsItWas) {
+    const int shown = CursorCounter();
+    ASSERT_TRUE(CreateRenderWindow(RenderWindowTitle, 12345, 777, true));
+    EXPECT_EQ(Messages, std::vector<std::string>{
+                            "ERROR: The Fullscreen Mode Is Not Supported By Your Video Card.\nProgram Will "
+                            "Stay in Window Mode."});
+    EXPECT_FALSE(FullScreen);
+    EXPECT_FALSE(CopyFrontBuffer);
+    RECT client{};
+    GetClientRect(RenderWindow, &client);
+    EXPECT_EQ(client.right, 640);
+    EXPECT_EQ(client.bottom, 480);
+    EXPECT_NE(GetWindowLongA(RenderWindow, GWL_STYLE) & WS_CAPTION, 0);
+    EXPECT_EQ(CursorCounter(), shown);
+    DestroyRenderWindow();
+
+    // A class of the same name already registered makes the registration fail.
+    Messages.clear();
+    WNDCLASSA taken{};
+    taken.lpfnWndProc = DefWindowProcA;
+    taken.hInstance = GetModuleHandleA(nullptr);
+    taken.lpszClassName = "ForOpenGL";
+    ASSERT_NE(RegisterClassA(&taken), 0);
+    EXPECT_FALSE(CreateRenderWindow(RenderWindowTitle, ScreenWidth, ScreenHeight, true));
+    UnregisterClassA("ForOpenGL", GetModuleHandleA(nullptr));
+    EXPECT_EQ(Messages, std::vector<std::string>{"ERROR: Failed To Register The Window Class."});
+    EXPECT_EQ(CursorCounter(), shown);
+}
+
+// Keys held in full screen: while F2 or Enter is held any other key acts on them instead of ending the
+// saver (F2 toggles the overlay once more, Enter switches again); once they are up, a key ends it.
+TEST_F(RenderWindowTest, HeldKeysKeepTheFullScreenSaverRunning) {
+    SceneSettings.AutoList = 8;  // only Default4: every switch applies it
+    ASSERT_TRUE(CreateRenderWindow(RenderWindowTitle, ScreenWidth, ScreenHeight, true));
+    const bool shown = ShowInfo;
+    SendMessageA(RenderWindow, WM_KEYDOWN, VK_F2, 0);
+    SendMessageA(RenderWindow, WM_KEYDOWN, 'A', 0);
+    EXPECT_EQ(ShowInfo, shown);
+    SendMessageA(RenderWindow, WM_KEYUP, VK_F2, 0);
+
+    SendMessageA(RenderWindow, WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_EQ(SceneSettings.RenderingMode, BuiltInLooks[3].RenderingMode);
+    Preset(0, true);
+    SendMessageA(RenderWindow, WM_KEYDOWN, 'A', 0);
+    EXPECT_EQ(SceneSettings.RenderingMode, BuiltInLooks[3].RenderingMode);
+    ASSERT_NE(RenderWindow, nullptr);
+    SendMessageA(RenderWindow, WM_KEYUP, VK_RETURN, 0);
+
+    SendMessageA(RenderWindow, WM_KEYDOWN, 'A', 0);
+    EXPECT_EQ(RenderWindow, nullptr);
+    MSG quit{};
+    EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_TRUE(Messages.empty()) << Messages.front();
+}
+
+// Messages to the user stand above the full-screen window, in the foreground, with their texts, captions
+// and icons.
+// The text of a message box: its one static control with text (the icon's has none).
+std::string BoxText(HWND box) {
+    std::string text;
+    EnumChildWindows(
+        box,
+        [](HWND child, LPARAM found) {
+            char name[16] = {}, shown[256] = {};
+            GetClassNameA(child, name, sizeof name);
+            GetWindowTextA(child, shown, sizeof shown);
+            if (lstrcmpiA(name, "Static") == 0 && shown[0] != '\0')
+                *reinterpret_cast<std::string*>(found) = shown;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&text));
+    return text;
+}
+
+VOID CALLBACK InspectAndCloseBox(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    HWND box = FindWindowA(nullptr, "ERROR");
+    if (box == nullptr) return;
+    const bool topmost = (GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    Messages.push_back(BoxText(box) + (topmost ? " topmost" : "") +
+                       (GetForegroundWindow() == box ? " foreground" : ""));
+    SendMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(RenderWindowTest, MessagesStandAboveTheFullScreenWindow) {
+    ASSERT_TRUE(CreateRenderWindow(RenderWindowTitle, ScreenWidth, ScreenHeight, true));
+    SetUserMessageObserver(nullptr);
+    SetTimer(nullptr, 0, 200, InspectAndCloseBox);
+    ShowUserMessage("Failed To Build Font.", "ERROR", MessageIcon::Warning);
+    SetUserMessageObserver(Collect);
+    EXPECT_EQ(Messages, std::vector<std::string>{"Failed To Build Font. topmost foreground"});
+}
+
 TEST_F(RenderWindowTest, TeardownWithoutAWindowStillLeavesEveryHandleNull) {
     DestroyRenderWindow();
     ExpectAllHandlesNull();
@@ -132,6 +235,11 @@ TEST(OverlayFontTest, GlyphsAdvanceTheRasterPositionTheBlankIncluded) {
         return after[0] - before[0];
     };
     const float blank = advance(' '), letter = advance('W');
+    // The font serves only to make the glyphs: afterwards the window's device context has its own font
+    // back, and the overlay's font, deleted, is not left selected into it for the window's life.
+    const HGDIOBJ own = GetCurrentObject(RenderDC, OBJ_FONT);
+    BuildFont(RenderDC);
+    EXPECT_EQ(GetCurrentObject(RenderDC, OBJ_FONT), own);
     DestroyRenderWindow();
     EXPECT_GT(letter, 0.0f);
     EXPECT_GT(blank, 0.0f);

@@ -35,6 +35,17 @@ void ShutdownError(const char* text) {
     ShowUserMessage(text, "SHUTDOWN ERROR", MessageIcon::Information);
 }
 
+// A full-screen creation that fails before its window exists gives the display mode and the cursor back
+// before it tells the user, or both would stay changed after the program has ended.
+bool CreationFailed(const char* text) {
+    if (FullScreen) {
+        ChangeDisplaySettingsA(nullptr, 0);
+        ShowCursor(TRUE);
+    }
+    CreationError(text);
+    return false;
+}
+
 bool SwitchToFullScreen(int width, int height) {
     DEVMODEA mode{};
     mode.dmSize = sizeof mode;
@@ -165,20 +176,14 @@ bool CreateRenderWindow(const char* title, int width, int height, bool fullScree
     style |= WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 
     AppInstance = GetModuleHandleA(nullptr);
-    if (!RegisterWindowClass()) {
-        CreationError("Failed To Register The Window Class.");
-        return false;
-    }
+    if (!RegisterWindowClass()) return CreationFailed("Failed To Register The Window Class.");
 
     RECT outer = {0, 0, width, height};
     AdjustWindowRectEx(&outer, style, FALSE, exStyle);
     RenderWindow = CreateWindowExA(exStyle | WS_EX_TOPMOST, WindowClassName, title, style, 0, 0,
                                    outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
                                    AppInstance, nullptr);
-    if (RenderWindow == nullptr) {
-        CreationError("Window Creation Error.");
-        return false;
-    }
+    if (RenderWindow == nullptr) return CreationFailed("Window Creation Error.");
 
     ShowWindow(RenderWindow, SW_SHOWNORMAL);
     UpdateWindow(RenderWindow);

@@ -24,7 +24,8 @@ stored_value() {
 case_configure_shows_dialog() {
   timeout 30 wine reg delete "$KEY" /f >/dev/null 2>&1 || true
   local args id leave
-  for args in "/c Escape" "Return" "/c:0 Escape"; do
+  # No argument, /c, and owner handles that name no window: each shows the dialog.
+  for args in "/c Escape" "Return" "/c:0 Escape" "/c:99999 Escape"; do
     leave=${args##* }
     # shellcheck disable=SC2086
     if [ "$args" = "$leave" ]; then start_saver; else start_saver ${args% *}; fi

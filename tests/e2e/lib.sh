@@ -10,8 +10,9 @@ SAVER_PID_FILE=""
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# Starts the saver in the background with the given arguments. Wine runs the program in the process it
-# starts, so the process id of "timeout" (whose child it is) is all that is needed to end it.
+# Starts the saver in the background with the given arguments, for at most SAVER_TIMEOUT seconds (60 unless
+# set). Wine runs the program in the process it starts, so the process id of "timeout" (whose child it is)
+# is all that is needed to end it.
 start_saver() {
   stop_saver
   SAVER_EXIT_FILE=$(mktemp)
@@ -19,7 +20,7 @@ start_saver() {
   rm -f "$SAVER_EXIT_FILE"
   local exit_file=$SAVER_EXIT_FILE pid_file=$SAVER_PID_FILE
   (
-    timeout --kill-after=5 60 wine "$SCR" "$@" </dev/null >/dev/null 2>&1 &
+    timeout --kill-after=5 "${SAVER_TIMEOUT:-60}" wine "$SCR" "$@" </dev/null >/dev/null 2>&1 &
     echo $! >"$pid_file"
     wait $!
     echo $? >"$exit_file"

@@ -116,6 +116,28 @@ case_enter_switches_the_list() {
   quit_saver
 }
 
+# The only marked list, a saved one, is deleted by another program while the saver runs with Period 1: every
+# tick draws it again, but its message box is shown once however long it stays open, and closing it leaves
+# the saver running.
+case_switch_messages_do_not_pile_up() {
+  write_key 25 1 $((1 << 6)) custom1
+  start_saver /s
+  wait_window_geometry 20 "$FULL" >/dev/null
+  reg_quiet delete "$KEY\\custom1" /f || fail "the list could not be deleted"
+  local box boxes deadline
+  box=$(wait_message_box 10)
+  deadline=$((SECONDS + 10))
+  while [ $SECONDS -lt $deadline ]; do
+    boxes=$({ xdotool search --onlyvisible --name '^ERROR$' 2>/dev/null || true; } | wc -l)
+    [ "$boxes" -le 1 ] || fail "$boxes message boxes are open at once"
+    saver_running || fail "the saver ended (exit code $(cat "$SAVER_EXIT_FILE"))"
+    sleep 0.5
+  done
+  [ "$boxes" -eq 1 ] || fail "the message box went away by itself"
+  dismiss_message_box "$box"
+  expect_running_for 2
+}
+
 # A key of an older format is deleted with its list subkeys, silently; a newer one is left as it is.
 case_older_format_is_wiped() {
   write_key 24 60 63 custom1 custom4
