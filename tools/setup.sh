@@ -9,6 +9,7 @@ packages=(
   xvfb xdotool x11-utils imagemagick
   libgl1-mesa-dev libglu1-mesa-dev libosmesa6-dev
   googletest libbenchmark-dev libpng-dev
+  msitools wixl
 )
 
 missing=()
