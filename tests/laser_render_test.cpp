@@ -268,29 +268,20 @@ TEST_F(LaserTest, PointsTakeTheUndividedTimesColourAndTiltAboutTheMiddleCircle) 
     s.AlphaLaser = 0.5;
     s.DepthAmpl = 1;
     s.DepthFreq = 0;
-    for (int c = 0; c < 3; ++c) {
-        s.ColorConst[c] = 0.5;
-        s.ColorAmplitude[c] = 0.4;
-    }
-    s.ColorGrads[0] = 0.0001;
-    s.ColorGrads[1] = 0.01;
-    s.ColorGrads[2] = 1;
+    SetTestColours(s);
 
     // 5000 ms at SpeedLaser 10 with TimePhase 100: the undivided time T is 100.25, the path's own t = T / 2.
     const double T = 100.25, t = T / 2;
     const double r = std::cos(5 * t) * 25 + 125, a = -35 * t;
-    const double red = std::sin(std::sin(0.0001 * 51 * r + 0.01 * 0.5 * a + 3 * T) * 5) * 0.4 + 0.5;
-    const double green = std::cos(std::cos(0.0001 * 70 * r + 0.01 * 0.9 * a + 2 * T) * 2) * 0.4 + 0.5;
-    const double blue = std::sin(std::cos(0.0001 * 13 * r + 0.01 * 0.5 * a + T) * 2) * 0.4 + 0.5;
+    const auto colour = TestColourAt(r, a, T, 13);
 
     auto v = Draw();
     ASSERT_GE(v.size(), 2u);
     ExpectAt(v[0], {r * std::cos(a), -r * std::sin(a)}, "the start point's twin");
     ExpectAt(v[1], {r * std::cos(a), r * std::sin(a)}, "the start point");
     for (const FeedbackVertex& point : {v[0], v[1]}) {
-        EXPECT_NEAR(point.rgba[0], red, 1e-5);
-        EXPECT_NEAR(point.rgba[1], green, 1e-5);
-        EXPECT_NEAR(point.rgba[2], blue, 1e-5);
+        for (int c = 0; c < 3; ++c)
+            EXPECT_NEAR(point.rgba[c], colour[c], 1e-5);
         EXPECT_NEAR(point.rgba[3], 0.5, 1e-5);
         EXPECT_NEAR(FlatViewZ(point), std::sin(2 * t) * (r - 750), 0.01);
     }

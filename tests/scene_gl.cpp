@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -117,6 +118,22 @@ CommonColour MostCommonColour(const std::vector<uint8_t>& rgb, Rgb8 background) 
     for (const auto& [colour, count] : counts)
         if (count > common.count) common = {colour, count};
     return common;
+}
+
+void SetTestColours(SettingsRecord& settings) {
+    for (int c = 0; c < 3; ++c) {
+        settings.ColorConst[c] = 0.5;
+        settings.ColorAmplitude[c] = 0.4;
+    }
+    settings.ColorGrads[0] = 0.0001;
+    settings.ColorGrads[1] = 0.01;
+    settings.ColorGrads[2] = 1;
+}
+
+std::array<double, 3> TestColourAt(double r, double a, double time, double blueRadius) {
+    return {std::sin(std::sin(0.0001 * 51 * r + 0.01 * 0.5 * a + 3 * time) * 5) * 0.4 + 0.5,
+            std::cos(std::cos(0.0001 * 70 * r + 0.01 * 0.9 * a + 2 * time) * 2) * 0.4 + 0.5,
+            std::sin(std::cos(0.0001 * blueRadius * r + 0.01 * 0.5 * a + time) * 2) * 0.4 + 0.5};
 }
 
 RendererExit ReadRendererExit() {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "gl_offscreen.h"
+#include "settings/scene_settings.h"
 
 using Rgb8 = std::array<uint8_t, 3>;
 
@@ -58,6 +59,14 @@ struct CommonColour {
     size_t count;
 };
 CommonColour MostCommonColour(const std::vector<uint8_t>& rgb, Rgb8 background);
+
+// Colour settings in which every term of the colour function shows: constants 0.5, amplitudes 0.4, weights
+// 0.0001 of the radius, 0.01 of the angle and 1 of the time.
+void SetTestColours(SettingsRecord& settings);
+
+// The colour of a point at radius r and angle a, at time value time, under those settings, worked out term
+// by term apart from the renderers (blueRadius: the blue channel's radius factor).
+std::array<double, 3> TestColourAt(double r, double a, double time, double blueRadius);
 
 // The state every renderer must leave behind.
 struct RendererExit {

@@ -153,22 +153,14 @@ TEST_F(SprinkleTest, APairIsPlacedSpunTiltedAndColouredByItsPass) {
     SettingsRecord& s = SceneSettings;
     s.RouteA = s.RouteB = 1;  // sun: half side 0.5
     s.AlphaSprinkle = 128;
-    for (int c = 0; c < 3; ++c) {
-        s.ColorConst[c] = 0.5;
-        s.ColorAmplitude[c] = 0.4;
-    }
-    s.ColorGrads[0] = 0.0001;
-    s.ColorGrads[1] = 0.01;
-    s.ColorGrads[2] = 1;
+    SetTestColours(s);
     DepthSlope = 0.5;
     DepthOffset = 375;
 
     const double t = 200.35;
     const double R = 50 * std::cos(3.51 * t) + 275, A = -35 * t;
     const double half = 0.5 * 1.8 * std::pow(R, 0.7);
-    const double red = std::sin(std::sin(0.0001 * 51 * R + 0.01 * 0.5 * A + 3 * t) * 5) * 0.4 + 0.5;
-    const double green = std::cos(std::cos(0.0001 * 70 * R + 0.01 * 0.9 * A + 2 * t) * 2) * 0.4 + 0.5;
-    const double blue = std::sin(std::cos(0.0001 * 90 * R + 0.01 * 0.5 * A + t) * 2) * 0.4 + 0.5;
+    const auto colour = TestColourAt(R, A, t, 90);
 
     const auto v = Draw();
     ASSERT_GE(Sprites(v), 2u);
@@ -190,9 +182,8 @@ TEST_F(SprinkleTest, APairIsPlacedSpunTiltedAndColouredByItsPass) {
                 EXPECT_NEAR(corner.y * UnitsPerPixel - Extent, y, 0.05) << "sprite " << sprite;
             }
             EXPECT_NEAR(FlatViewZ(corner), 0.5 * R - 375, 0.01) << "sprite " << sprite;
-            EXPECT_NEAR(corner.rgba[0], red, 1e-5);
-            EXPECT_NEAR(corner.rgba[1], green, 1e-5);
-            EXPECT_NEAR(corner.rgba[2], blue, 1e-5);
+            for (int c = 0; c < 3; ++c)
+                EXPECT_NEAR(corner.rgba[c], colour[c], 1e-5);
             EXPECT_NEAR(corner.rgba[3], 128 / 255.0, 1e-5);
         }
         EXPECT_TRUE(cornerFound) << "sprite " << sprite;
