@@ -52,13 +52,4 @@ TEST(ColourAt, EachChannelWeighsTimeAngleAndRadiusByItsOwnFactors) {
                  std::cos(std::cos(0.7) * 2) * 0.5 + 0.2, std::sin(std::cos(0.9) * 2) * 0.5 + 0.3);
 }
 
-TEST(ColourAt, LaserAndSprinkleDifferOnlyInBlue) {
-    const SceneLook look = Look(0.0000128, 0, 0);
-    const Colour laser = ColourAt(look, 800, 1, 2, 13);
-    const Colour sprinkle = ColourAt(look, 800, 1, 2, 90);
-    EXPECT_EQ(laser.red, sprinkle.red);
-    EXPECT_EQ(laser.green, sprinkle.green);
-    EXPECT_NE(laser.blue, sprinkle.blue);
-}
-
 }  // namespace
