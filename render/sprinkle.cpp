@@ -92,8 +92,9 @@ void DrawSprinkle() {
     const GLuint* spriteA = RouteSprite(settings.RouteA);
     const GLuint* spriteB = RouteSprite(settings.RouteB);
     // Both sprites of a pair share the colour of their point and lie mirrored across the X axis, spun in
-    // opposite senses. Density 100 or more with "Power" keeps the radius from growing: the pass count bound
-    // then ends the path after a ring of MaxPathPoints pairs at the start radius.
+    // opposite senses. At Density 100 "Power" keeps the radius where it starts: the pass draws a ring of
+    // RingPoints pairs at the start radius or, where the angle function draws a ray, the start pair and one
+    // pair on the ray.
     for (int passes = 0; PathGoesOn(curve, passes); ++passes) {
         const double r = curve.radius, a = curve.angle;
         const double scale = 1.8 * std::pow(r, 0.7);

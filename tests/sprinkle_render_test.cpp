@@ -289,11 +289,26 @@ TEST_F(SprinkleTest, RestoresWritesAndSwitchesOffWhatItUsed) {
     }
 }
 
-// At Density 100 "Power" leaves the radius as it is: the pass count bound ends the frame after a ring of
-// MaxPathPoints sprites. Above 100 the exponent is huge and the path leaves after its first pass.
+// At Density 100 "Power" leaves the radius as it is: the pass draws a ring of RingPoints pairs at the start
+// radius, each pair at a new angle, or, where the angle function draws a ray, the start pair and one pair on
+// the ray. Above 100 the exponent is huge and the path leaves after its first pass.
 TEST_F(SprinkleTest, DensityOfAHundredOrMoreWithPowerStillEnds) {
     SceneSettings.Density = 100;
-    EXPECT_EQ(Sprites(Draw()), size_t{MaxPathPoints});
+    const double start = SprinkleCurveStart(SprinkleTime(), 100).radius;
+    const auto ring = Draw();
+    ASSERT_EQ(Sprites(ring), size_t{RingPoints});
+    for (size_t i = 0; i < Sprites(ring); ++i) {
+        const Centre c = SpriteCentre(ring, i);
+        ASSERT_NEAR(std::hypot(c.x, c.y), start, 0.1) << i;
+        if (i > 0) {
+            const Centre before = SpriteCentre(ring, i - 1);
+            ASSERT_GT(std::hypot(c.x - before.x, c.y - before.y), 1) << "a new place on the ring";
+        }
+    }
+    SceneSettings.FuncAngle = AngleExponential;  // as Default3 with "Power" on the radius
+    EXPECT_EQ(Sprites(Draw()), 2u);
+
+    SceneSettings.FuncAngle = AngleLinear;
     SceneSettings.Density = 150;
     EXPECT_EQ(Sprites(Draw()), 1u);
 }
