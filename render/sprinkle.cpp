@@ -1,18 +1,17 @@
-// The Sprinkle: the blend table, the sprite arrays, then one frame: switch on, trace the path placing a pair
-// of sprites at every point, draw them, restore.
+// The Sprinkle: the blend table, then one frame: switch on, trace the path placing a pair of sprites at
+// every point, draw them, restore.
 #include "render/sprinkle.h"
 
 #include <GL/gl.h>
 
-#include <algorithm>
 #include <array>
 #include <cmath>
-#include <vector>
 
 #include "platform/clock.h"
 #include "platform/frame_counter.h"
 #include "render/colour.h"
 #include "render/laser.h"
+#include "render/quad_batch.h"
 #include "render/recursion.h"
 #include "render/textures.h"
 
@@ -43,62 +42,10 @@ int RouteSprite(int32_t route) {
     return route - 1;
 }
 
-// One corner of a sprite's square, as the arrays hand it to OpenGL.
-struct SpriteCorner {
-    GLdouble x, y, z;
-    GLdouble red, green, blue, alpha;
-    GLfloat s, t;
-};
-
-// Sprites in the order they are drawn: the picture of each and its four corners.
-struct SpriteRun {
-    std::vector<int> pictures;
-    std::vector<SpriteCorner> corners;
-    void Clear() {
-        pictures.clear();
-        corners.clear();
-    }
-};
-
-// Adds the square of sprite picture `sprite` centred at (x, y, z), spun by spin degrees about Z and scaled by
-// scale, its corners counterclockwise from (−h, −h), where the picture's corner (0, 0) lies.
-void AddSprite(SpriteRun& run, int sprite, double x, double y, double z, double spin, double scale,
-               const Colour& c, double alpha) {
-    // The sprite lies exactly where a translation, a rotation and a scaling of the modelview matrix would put
-    // it: those calls take their numbers in single precision, and so the same rounding is made here.
-    const auto single = [](double value) { return static_cast<double>(static_cast<float>(value)); };
-    const auto turn = static_cast<float>(static_cast<float>(spin) * 3.141592653589793 / 180.0);
-    const double cosine = std::cos(turn), sine = std::sin(turn);
-    const double h = SpriteHalfSides[sprite] * single(scale);
-    constexpr GLfloat Corners[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
-    run.pictures.push_back(sprite);
-    for (const auto& [s, t] : Corners) {
-        const double u = s == 0 ? -h : h, v = t == 0 ? -h : h;
-        run.corners.push_back({single(x) + (u * cosine - v * sine), single(y) + (u * sine + v * cosine),
-                               single(z), c.red, c.green, c.blue, alpha, s, t});
-    }
-}
-
-// Draws the run in its order, one array draw for each stretch of sprites with the same picture.
-void DrawRun(const SpriteRun& run) {
-    if (run.pictures.empty()) return;
-    constexpr GLsizei Stride = sizeof(SpriteCorner);
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glEnableClientState(GL_COLOR_ARRAY);
-    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-    glVertexPointer(3, GL_DOUBLE, Stride, &run.corners[0].x);
-    glColorPointer(4, GL_DOUBLE, Stride, &run.corners[0].red);
-    glTexCoordPointer(2, GL_FLOAT, Stride, &run.corners[0].s);
-    const size_t count = run.pictures.size();
-    for (size_t begin = 0, end = 0; begin < count; begin = end) {
-        while (end < count && run.pictures[end] == run.pictures[begin])
-            ++end;
-        glBindTexture(GL_TEXTURE_2D, SpriteTextures[run.pictures[begin]]);
-        glDrawArrays(GL_QUADS, static_cast<GLint>(4 * begin), static_cast<GLsizei>(4 * (end - begin)));
-    }
-    glDisableClientState(GL_VERTEX_ARRAY);
-    glDisableClientState(GL_COLOR_ARRAY);
-    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+// The square of sprite picture `sprite`, centred on the placement's point, spun and scaled by it.
+void AddSprite(QuadBatch& batch, int sprite, const QuadPlacement& place, const Colour& c, double alpha) {
+    const double h = SpriteHalfSides[sprite];
+    batch.Add(SpriteTextures[sprite], place, -h, -h, h, h, c, alpha);
 }
 
 void SwitchOn(const SettingsRecord& settings) {
@@ -154,11 +101,11 @@ void DrawSprinkle() {
     // RingPoints pairs at the start radius or, where the angle function draws a ray, the start pair and one
     // pair on the ray. The sprites keep their order where both routes show the same picture (one draw) or
     // where the order matters; where blending adds, it does not, and each picture's sprites go in one draw.
-    // The runs keep their storage from frame to frame.
-    static SpriteRun first, second;
+    // The batches keep their storage from frame to frame.
+    static QuadBatch first, second;
     first.Clear();
     second.Clear();
-    SpriteRun& runB = spriteA != spriteB && AnyOrder(settings.BlendingMode) ? second : first;
+    QuadBatch& batchB = spriteA != spriteB && AnyOrder(settings.BlendingMode) ? second : first;
     Colour c{};
     int passes = 0;
     for (; PathGoesOn(curve, passes); ++passes) {
@@ -167,13 +114,14 @@ void DrawSprinkle() {
         const double z = r * DepthSlope - DepthOffset;
         c = ColourAt(settings, r, a, t, 90);
         if (spriteA >= 0)
-            AddSprite(first, spriteA, r * std::cos(a), r * std::sin(a), z, -75 * r, scale, c, alpha);
+            AddSprite(first, spriteA, {r * std::cos(a), r * std::sin(a), z, -75 * r, scale, scale}, c, alpha);
         if (spriteB >= 0)
-            AddSprite(runB, spriteB, r * std::cos(-a), r * std::sin(-a), z, 75 * r, scale, c, alpha);
+            AddSprite(batchB, spriteB, {r * std::cos(-a), r * std::sin(-a), z, 75 * r, scale, scale}, c,
+                      alpha);
         StepCurve(curve, t, settings.FuncRadius, settings.FuncAngle);
     }
-    DrawRun(first);
-    DrawRun(second);
+    DrawQuadBatch(first);
+    DrawQuadBatch(second);
     // The current colour is the last pair's, as drawing the sprites one by one leaves it: the Laser's fan
     // hub, which has no colour of its own, takes it up in the next frame.
     if (passes > 0) glColor4d(c.red, c.green, c.blue, alpha);

@@ -156,6 +156,9 @@ TEST_F(LaserTest, SegmentStylesDrawOneShapePerPoint) {
         SceneSettings.RenderingMode = mode;
         EXPECT_EQ(Quads(Draw()), n) << mode;
     }
+    SceneSettings.SymmetryMode = 2;  // the strips are recorded for the mirrored copies too
+    EXPECT_EQ(Quads(Draw()), 4 * n);
+    SceneSettings.SymmetryMode = 0;
     SceneSettings.Doubled = 1;  // each shape a second time, towards the mirrored point
     EXPECT_EQ(Quads(Draw()), 2 * Path().size());
 }
