@@ -5,6 +5,7 @@
 # stored as the settings key first (Period 0, so the look stays), exactly as the benchmark applies it.
 #
 #   bash tools/bench/live.sh [SECONDS] [SCENE ...]      default: 30 s for every scene
+#   SCR=other/Plumora.scr bash tools/bench/live.sh ...   the same scenes with another build (for a baseline)
 #
 # Prints, per scene, the median and the 10th percentile of the HUD's samples (each the frame rate over half
 # a second), the first two seconds left out (start-up), and the ratio of the median to the slowest built-in
@@ -19,7 +20,7 @@ skip=2  # seconds of start-up whose samples are left out
 bash tools/build.sh native >/dev/null
 bash tools/build.sh windows >/dev/null
 bench=build/native/plumora_bench
-scr=build/windows/Plumora.scr
+scr=${SCR:-build/windows/Plumora.scr}
 
 if [ $# -gt 0 ]; then scenes=("$@"); else mapfile -t scenes < <("$bench" --list); fi
 
@@ -35,7 +36,7 @@ rates() {
           m = v[int((NR + 1) / 2)]; p = v[int(NR / 10) + 1]; printf "%.1f %.1f %d\n", m, p, NR }'
 }
 
-echo "Plumora live frame rates: Plumora.scr /s under $(wine --version), Xvfb 1280x1024x24"
+echo "Plumora live frame rates: $scr /s under $(wine --version), Xvfb 1280x1024x24"
 echo "Mesa $(dpkg-query -W -f='${Version}' libgl1-mesa-dri 2>/dev/null) (llvmpipe), $(nproc) cores;" \
   "HUD samples of 0.5 s, ${seconds} s per scene, the first ${skip} s left out"
 echo
