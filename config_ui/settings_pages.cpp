@@ -23,7 +23,7 @@ struct ComboItems {
     std::initializer_list<const wchar_t*> items;
 };
 
-// Both texture combos offer the sprite pictures in the order of the sprite lists, after "NULL".
+// Both texture combos offer the sprite pictures in the order of SpriteTextures, after "NULL".
 constexpr std::initializer_list<const wchar_t*> RouteItems = {L"NULL",       L"sun",         L"star",
                                                               L"fancy star", L"blue planet", L"milky way"};
 

@@ -1,5 +1,5 @@
 // The Laser. Its tables come first, then the steps of one frame: switch the options on, trace the path in a
-// point style (OpenGL primitives through the points) or a segment style (one shape from ShapeLists per
+// point style (OpenGL primitives through the points) or a segment style (one circle or textured strip per
 // segment), replay the recorded path mirrored, and switch the options off again.
 #include "render/laser.h"
 
@@ -10,6 +10,7 @@
 
 #include "platform/clock.h"
 #include "render/colour.h"
+#include "render/quad_batch.h"
 #include "render/recursion.h"
 #include "render/textures.h"
 #include "settings/scene_settings.h"
@@ -110,8 +111,11 @@ void SwitchOptionsOff() {
     glDisable(GL_DEPTH_TEST);
 }
 
-void SetPointColour(const SceneLook& look, const CurveState& curve, const LaserTime& time) {
-    const Colour c = ColourAt(look, curve.radius, curve.angle, time.m * time.t, 13);
+Colour PointColour(const SceneLook& look, const CurveState& curve, const LaserTime& time) {
+    return ColourAt(look, curve.radius, curve.angle, time.m * time.t, 13);
+}
+
+void SetColour(const SceneLook& look, const Colour& c) {
     glColor4d(c.red, c.green, c.blue, look.AlphaLaser);
 }
 
@@ -125,7 +129,7 @@ void TracePointStyle(const SceneLook& look, CurveState& curve, const LaserTime& 
     glBegin(LaserModeTable[look.RenderingMode]);
     if (look.RenderingMode == FanMode) glVertex2i(0, 0);
     for (int drawn = 0; PathGoesOn(curve, drawn); ++drawn) {
-        SetPointColour(look, curve, time);
+        SetColour(look, PointColour(look, curve, time));
         const double r = curve.radius, a = curve.angle, z = DepthAt(r);
         if (look.Doubled) glVertex3d(r * std::cos(-a), r * std::sin(-a), z);
         glVertex3d(r * std::cos(a), r * std::sin(a), z);
@@ -134,51 +138,70 @@ void TracePointStyle(const SceneLook& look, CurveState& curve, const LaserTime& 
     glEnd();
 }
 
-// The shape of one segment, standing on the previous point p and turned along the segment (dx, dy). The
-// ellipse takes its extents from the change in y (along) and in x (across) towards the point c, the circle
-// chain a size from dx + dy, and a strip the segment's length and LineWidth times its own height.
-void DrawSegmentShape(const SceneLook& look, GLuint shape, double t, double px, double py, double z,
-                      double cx, double cy, double dx, double dy) {
+// One segment: from the previous point p to the new point c, at depth z, the change (dx, dy) between them.
+struct Segment {
+    double px, py, z, cx, cy, dx, dy;
+};
+
+// The shape of one segment, standing on p and turned along (dx, dy). The ellipse takes its extents from the
+// change in y (along) and in x (across) towards c, the circle chain a size from dx + dy; both are the unit
+// circle's list under one matrix each. A strip reaches along the segment's length and LineWidth times its
+// own height across; it joins the batch that the path draws at its end.
+void DrawSegmentShape(const SceneLook& look, double t, const Segment& s, const Colour& colour,
+                      QuadBatch& strips) {
+    const double degrees = std::atan2(s.dy, s.dx) * 180 / 3.141592653589793;
+    if (look.RenderingMode >= FirstTexturedMode) {
+        const uint32_t strip = (look.RenderingMode - FirstTexturedMode) / 2;  // styles 8-14 name strips 0-3
+        const double m = StripHalfHeights[strip];
+        const double length = std::sqrt(s.dx * s.dx + s.dy * s.dy);
+        strips.Add(StripTextures[strip], {s.px, s.py, s.z, degrees, length, look.LineWidth}, 0, -m, 1, m,
+                   colour, look.AlphaLaser);
+        return;
+    }
     double sx = 0, sy = 0;
     if (look.RenderingMode == EllipseMode) {
-        sx = (cy - py) / 5;
-        sy = (cx - px) / 3.5;
-    } else if (look.RenderingMode == CircleChainMode) {
-        sx = sy = std::fabs(dx + dy) / (std::sin(50 * t) * (std::cos(3 * t) * 3) + 6);  // divisor 3 to 9
+        sx = (s.cy - s.py) / 5;
+        sy = (s.cx - s.px) / 3.5;
     } else {
-        sx = std::sqrt(dx * dx + dy * dy);
-        sy = look.LineWidth;
+        sx = sy = std::fabs(s.dx + s.dy) / (std::sin(50 * t) * (std::cos(3 * t) * 3) + 6);  // divisor 3 to 9
     }
     glPushMatrix();
-    glTranslated(px, py, z);
-    glRotated(std::atan2(dy, dx) * 180 / 3.141592653589793, 0, 0, 1);
+    glTranslated(s.px, s.py, s.z);
+    glRotated(degrees, 0, 0, 1);
     glScaled(sx, sy, 1);
-    glCallList(shape);
+    glCallList(CircleList);
     glPopMatrix();
 }
 
 // One shape per point below SceneDepth, each reaching from the point to the next. With Doubled the shape
-// is drawn a second time towards the mirrored next point, and the next segment starts from there.
+// is drawn a second time towards the mirrored next point, and the next segment starts from there. The
+// strips of the textured styles go to OpenGL together once the path is done, in the same order.
 void TraceSegmentStyle(const SceneLook& look, CurveState& curve, const LaserTime& time) {
-    const GLuint shape = ShapeLists[(look.RenderingMode - FirstSegmentMode) / 2];
+    static QuadBatch strips;  // keeps its storage from frame to frame
+    strips.Clear();
     const double t = time.t;
     double px = curve.radius * std::cos(curve.angle);
     double py = curve.radius * std::sin(curve.angle);
+    Colour colour{};
     for (int drawn = 0; PathGoesOn(curve, drawn); ++drawn) {
-        SetPointColour(look, curve, time);
+        colour = PointColour(look, curve, time);
+        if (look.RenderingMode < FirstTexturedMode) SetColour(look, colour);
         StepCurve(curve, t, look.FuncRadius, look.FuncAngle);
         const double r = curve.radius, a = curve.angle, z = DepthAt(r);
         double cx = r * std::cos(a), cy = r * std::sin(a);
         const double dx = cx - px, dy = cy - py;
-        DrawSegmentShape(look, shape, t, px, py, z, cx, cy, dx, dy);
+        DrawSegmentShape(look, t, {px, py, z, cx, cy, dx, dy}, colour, strips);
         if (look.Doubled) {
             cx = r * std::cos(-a);
             cy = r * std::sin(-a);
-            DrawSegmentShape(look, shape, t, px, py, z, cx, cy, dx, dy);
+            DrawSegmentShape(look, t, {px, py, z, cx, cy, dx, dy}, colour, strips);
         }
         px = cx;
         py = cy;
     }
+    if (strips.textures.empty()) return;
+    DrawQuadBatch(strips);
+    SetColour(look, colour);  // the current colour is the last point's, as with the shapes drawn one by one
 }
 
 template <size_t N>

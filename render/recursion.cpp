@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -61,8 +62,12 @@ CurveState SprinkleCurveStart(double t, uint32_t density) {
 }
 
 void StepCurve(CurveState& curve, double t, uint32_t funcRadius, uint32_t funcAngle) {
+    const double radius = curve.radius;
+    const double angle = curve.angle;
     curve.radius = NextRadius(curve, t, funcRadius);
     curve.angle = NextAngle(curve, t, funcAngle);
+    if (curve.radius > radius) return;
+    curve.pointBound = curve.angle == angle ? 0 : std::min(curve.pointBound, RingPoints);
 }
 
 void DrawEllipseOutline(double halfAxisX, double halfAxisY, int segments) {

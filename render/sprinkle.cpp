@@ -1,5 +1,5 @@
 // The Sprinkle: the blend table, then one frame: switch on, trace the path placing a pair of sprites at
-// every point, restore.
+// every point, draw them, restore.
 #include "render/sprinkle.h"
 
 #include <GL/gl.h>
@@ -11,27 +11,41 @@
 #include "platform/frame_counter.h"
 #include "render/colour.h"
 #include "render/laser.h"
+#include "render/quad_batch.h"
 #include "render/recursion.h"
 #include "render/textures.h"
 
 namespace {
 
 // By BlendingMode: "lightening" adds (black adds nothing), "greying" inverts towards grey, "darkening"
-// saturates and darkens. Other stored values keep the blend function as the Laser left it.
+// saturates and darkens. Other stored values keep the blend function as the Laser left it. Only adding gives
+// the same picture whatever order the sprites come in.
 struct BlendFactors {
     GLenum source;
     GLenum destination;
+    bool anyOrder;
 };
 constexpr std::array<BlendFactors, 3> BlendingModes = {{
-    {GL_SRC_ALPHA, GL_ONE},
-    {GL_ONE_MINUS_DST_COLOR, GL_ONE_MINUS_SRC_COLOR},
-    {GL_SRC_ALPHA_SATURATE, GL_ONE_MINUS_SRC_COLOR},
+    {GL_SRC_ALPHA, GL_ONE, true},
+    {GL_ONE_MINUS_DST_COLOR, GL_ONE_MINUS_SRC_COLOR, false},
+    {GL_SRC_ALPHA_SATURATE, GL_ONE_MINUS_SRC_COLOR, false},
 }};
 
-// The sprite list of a route: 1-5 a picture, 0 none. Other stored values draw no sprite either.
-const GLuint* RouteSprite(int32_t route) {
-    if (route < 1 || route > SpriteCount) return nullptr;
-    return &SpriteLists[route - 1];
+bool AnyOrder(int32_t blendingMode) {
+    return blendingMode >= 0 && static_cast<size_t>(blendingMode) < BlendingModes.size() &&
+           BlendingModes[blendingMode].anyOrder;
+}
+
+// The sprite picture of a route: 1-5 a picture, 0 none. Other stored values draw no sprite either.
+int RouteSprite(int32_t route) {
+    if (route < 1 || route > SpriteCount) return -1;
+    return route - 1;
+}
+
+// The square of sprite picture `sprite`, centred on the placement's point, spun and scaled by it.
+void AddSprite(QuadBatch& batch, int sprite, const QuadPlacement& place, const Colour& c, double alpha) {
+    const double h = SpriteHalfSides[sprite];
+    batch.Add(SpriteTextures[sprite], place, -h, -h, h, h, c, alpha);
 }
 
 void SwitchOn(const SettingsRecord& settings) {
@@ -62,15 +76,6 @@ void Restore() {
     glDisable(GL_DEPTH_TEST);
 }
 
-void DrawSprite(GLuint list, double radius, double angle, double spin, double scale) {
-    glPushMatrix();
-    glTranslated(radius * std::cos(angle), radius * std::sin(angle), radius * DepthSlope - DepthOffset);
-    glRotated(spin, 0, 0, 1);
-    glScaled(scale, scale, scale);
-    glCallList(list);
-    glPopMatrix();
-}
-
 }  // namespace
 
 double SpriteAlpha(const SettingsRecord& settings) {
@@ -89,19 +94,36 @@ void DrawSprinkle() {
 
     const double t = ClockMs() * (settings.SpeedTexture * 0.005 / 1000) + TimePhase;
     CurveState curve = SprinkleCurveStart(t, settings.Density);
-    const GLuint* spriteA = RouteSprite(settings.RouteA);
-    const GLuint* spriteB = RouteSprite(settings.RouteB);
+    const int spriteA = RouteSprite(settings.RouteA);
+    const int spriteB = RouteSprite(settings.RouteB);
     // Both sprites of a pair share the colour of their point and lie mirrored across the X axis, spun in
-    // opposite senses. Density 100 or more with "Power" keeps the radius from growing: the pass count bound
-    // then ends the path after a ring of MaxPathPoints pairs at the start radius.
-    for (int passes = 0; PathGoesOn(curve, passes); ++passes) {
+    // opposite senses. At Density 100 "Power" keeps the radius where it starts: the pass draws a ring of
+    // RingPoints pairs at the start radius or, where the angle function draws a ray, the start pair and one
+    // pair on the ray. The sprites keep their order where both routes show the same picture (one draw) or
+    // where the order matters; where blending adds, it does not, and each picture's sprites go in one draw.
+    // The batches keep their storage from frame to frame.
+    static QuadBatch first, second;
+    first.Clear();
+    second.Clear();
+    QuadBatch& batchB = spriteA != spriteB && AnyOrder(settings.BlendingMode) ? second : first;
+    Colour c{};
+    int passes = 0;
+    for (; PathGoesOn(curve, passes); ++passes) {
         const double r = curve.radius, a = curve.angle;
         const double scale = 1.8 * std::pow(r, 0.7);
-        const Colour c = ColourAt(settings, r, a, t, 90);
-        glColor4d(c.red, c.green, c.blue, alpha);
-        if (spriteA != nullptr) DrawSprite(*spriteA, r, a, -75 * r, scale);
-        if (spriteB != nullptr) DrawSprite(*spriteB, r, -a, 75 * r, scale);
+        const double z = r * DepthSlope - DepthOffset;
+        c = ColourAt(settings, r, a, t, 90);
+        if (spriteA >= 0)
+            AddSprite(first, spriteA, {r * std::cos(a), r * std::sin(a), z, -75 * r, scale, scale}, c, alpha);
+        if (spriteB >= 0)
+            AddSprite(batchB, spriteB, {r * std::cos(-a), r * std::sin(-a), z, 75 * r, scale, scale}, c,
+                      alpha);
         StepCurve(curve, t, settings.FuncRadius, settings.FuncAngle);
     }
+    DrawQuadBatch(first);
+    DrawQuadBatch(second);
+    // The current colour is the last pair's, as drawing the sprites one by one leaves it: the Laser's fan
+    // hub, which has no colour of its own, takes it up in the next frame.
+    if (passes > 0) glColor4d(c.red, c.green, c.blue, alpha);
     Restore();
 }

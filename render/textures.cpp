@@ -10,36 +10,26 @@
 std::array<GLuint, SpriteCount> SpriteTextures{};
 std::array<GLuint, StripCount> StripTextures{};
 GLuint LaserList = 0;
-std::array<GLuint, SpriteCount> SpriteLists{};
-std::array<GLuint, ShapeCount> ShapeLists{};
+GLuint CircleList = 0;
 
 namespace {
 
-// A sprite is a square of side 2 × halfSide centred on the origin; the Sprinkle scales it with the radius.
-struct SpriteImage {
-    int resourceId;
-    GLfloat halfSide;
+// The sprite pictures, in the order of SpriteTextures and SpriteHalfSides.
+constexpr std::array<int, SpriteCount> SpriteImages = {
+    IDB_SUN,          // 128 × 128
+    IDB_STAR,         // 128 × 128
+    IDB_FANCY_STAR,   // 128 × 128
+    IDB_BLUE_PLANET,  // 128 × 128
+    IDB_MILKY_WAY,    // 128 × 64: stretched to a square
 };
-constexpr std::array<SpriteImage, SpriteCount> SpriteImages = {{
-    {IDB_SUN, 0.5f},          // 128 × 128
-    {IDB_STAR, 0.4f},         // 128 × 128
-    {IDB_FANCY_STAR, 0.25f},  // 128 × 128
-    {IDB_BLUE_PLANET, 0.5f},  // 128 × 128
-    {IDB_MILKY_WAY, 0.2f},    // 128 × 64: stretched to a square
-}};
 
-// A strip runs one unit along +X and height units across it (halved in whole units, so an odd height loses
-// one); the Laser stretches it over a segment and scales its height by the line width.
-struct StripImage {
-    int resourceId;
-    int height;
+// The strip pictures, in the order of StripTextures and StripHalfHeights.
+constexpr std::array<int, StripCount> StripImages = {
+    IDB_BLUE_COMET,    // 256 × 64
+    IDB_HALLEY_COMET,  // 256 × 128
+    IDB_GOLD_STICK,    // 256 × 32
+    IDB_HALLEY_COMET,  // plastic tube: the halley comet picture again, in a texture of its own
 };
-constexpr std::array<StripImage, StripCount> StripImages = {{
-    {IDB_BLUE_COMET, 25},    // 256 × 64
-    {IDB_HALLEY_COMET, 35},  // 256 × 128
-    {IDB_GOLD_STICK, 12},    // 256 × 32
-    {IDB_HALLEY_COMET, 24},  // plastic tube: the halley comet picture again, in a texture of its own
-}};
 
 constexpr int UnitCircleSegments = 144;
 
@@ -63,64 +53,22 @@ void UploadTexture(GLuint name, int resourceId, bool mipmapped) {
     ReleaseBitmap(bitmap);
 }
 
-GLuint CompileSprite(GLuint texture, GLfloat h) {
-    const GLuint list = glGenLists(1);
-    glNewList(list, GL_COMPILE);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glBegin(GL_QUADS);
-    glTexCoord2f(0, 0);
-    glVertex2f(-h, -h);
-    glTexCoord2f(1, 0);
-    glVertex2f(h, -h);
-    glTexCoord2f(1, 1);
-    glVertex2f(h, h);
-    glTexCoord2f(0, 1);
-    glVertex2f(-h, h);
-    glEnd();
-    glEndList();
-    return list;
-}
-
-GLuint CompileStrip(GLuint texture, int height) {
-    const auto m = static_cast<GLshort>(height / 2);
-    const GLuint list = glGenLists(1);
-    glNewList(list, GL_COMPILE);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glBegin(GL_QUADS);
-    glTexCoord2s(0, 0);
-    glVertex2s(0, static_cast<GLshort>(-m));
-    glTexCoord2s(1, 0);
-    glVertex2s(1, static_cast<GLshort>(-m));
-    glTexCoord2s(1, 1);
-    glVertex2s(1, m);
-    glTexCoord2s(0, 1);
-    glVertex2s(0, m);
-    glEnd();
-    glEndList();
-    return list;
-}
-
 }  // namespace
 
 void LoadTextures() {
     glGenTextures(SpriteCount, SpriteTextures.data());
     for (int i = 0; i < SpriteCount; ++i)
-        UploadTexture(SpriteTextures[i], SpriteImages[i].resourceId, false);
+        UploadTexture(SpriteTextures[i], SpriteImages[i], false);
     glGenTextures(StripCount, StripTextures.data());
     for (int q = 0; q < StripCount; ++q)
-        UploadTexture(StripTextures[q], StripImages[q].resourceId, true);
+        UploadTexture(StripTextures[q], StripImages[q], true);
 }
 
 void BuildDisplayLists() {
     LaserList = glGenLists(1);  // compiled by the Laser in every frame
-    for (int i = 0; i < SpriteCount; ++i)
-        SpriteLists[i] = CompileSprite(SpriteTextures[i], SpriteImages[i].halfSide);
 
-    ShapeLists[0] = glGenLists(1);
-    glNewList(ShapeLists[0], GL_COMPILE);
+    CircleList = glGenLists(1);
+    glNewList(CircleList, GL_COMPILE);
     DrawEllipseOutline(1.0, 1.0, UnitCircleSegments);
     glEndList();
-
-    for (int q = 0; q < StripCount; ++q)
-        ShapeLists[q + 1] = CompileStrip(StripTextures[q], StripImages[q].height);
 }

@@ -1,6 +1,7 @@
 // Everything the renderers draw from pictures, prepared once per OpenGL context: nine textures filled from
-// the program's bitmaps, a display list per Sprinkle sprite, the unit circle and the four textured strips
-// of the Laser, and the (empty) name of the list the Laser records every frame.
+// the program's bitmaps, the display list of the Laser's unit circle, and the (empty) name of the list the
+// Laser records every frame; and the sizes of the sprites' squares and the Laser's strips, which the
+// renderers draw themselves, in arrays (render/quad_batch.h).
 #pragma once
 
 #include <GL/gl.h>
@@ -10,17 +11,25 @@
 
 constexpr int SpriteCount = 5;  // "sun", "star", "fancy star", "blue planet", "milky way"
 constexpr int StripCount = 4;   // "blue comet", "halley comet", "gold stick", "plastic tube"
-constexpr int ShapeCount = 1 + StripCount;
 
 extern std::array<GLuint, SpriteCount> SpriteTextures;
 extern std::array<GLuint, StripCount> StripTextures;
 extern GLuint LaserList;
-extern std::array<GLuint, SpriteCount> SpriteLists;  // one textured square per sprite picture
-extern std::array<GLuint, ShapeCount> ShapeLists;    // 0: unit circle outline; 1-4: one textured strip each
+extern GLuint CircleList;  // the unit circle's outline, for the "ellipse" and "circle chain" styles
+
+// Each sprite picture lies on a square of side 2 × its half side, centred on the origin, with the picture's
+// corner (0, 0) at (−h, −h); the Sprinkle places, spins and scales it with the radius.
+constexpr std::array<GLfloat, SpriteCount> SpriteHalfSides = {0.5f, 0.4f, 0.25f, 0.5f, 0.2f};
+
+// Each strip runs one unit along +X from the origin and its half height to either side, in whole units (the
+// pictures' strips are 25, 35, 12 and 24 units high, halved in whole units, so an odd height loses one),
+// with the picture's corner (0, 0) at (0, −m); the Laser stretches it over a segment and scales its height
+// by LineWidth.
+constexpr std::array<int, StripCount> StripHalfHeights = {12, 17, 6, 12};
 
 // Creates the nine textures and fills them from the bitmaps. A bitmap that cannot be fetched is reported
 // ("Load image Failed.") and its texture stays without an image; the others still load.
 void LoadTextures();
 
-// Compiles the scene's display lists; the textures must be loaded first, since the lists bind them.
+// Names LaserList and compiles CircleList.
 void BuildDisplayLists();

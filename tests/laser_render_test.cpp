@@ -156,6 +156,9 @@ TEST_F(LaserTest, SegmentStylesDrawOneShapePerPoint) {
         SceneSettings.RenderingMode = mode;
         EXPECT_EQ(Quads(Draw()), n) << mode;
     }
+    SceneSettings.SymmetryMode = 2;  // the strips are recorded for the mirrored copies too
+    EXPECT_EQ(Quads(Draw()), 4 * n);
+    SceneSettings.SymmetryMode = 0;
     SceneSettings.Doubled = 1;  // each shape a second time, towards the mirrored point
     EXPECT_EQ(Quads(Draw()), 2 * Path().size());
 }
@@ -384,8 +387,8 @@ TEST_F(LaserTest, EveryStyleAndOptionCleansUp) {
 }
 
 // Stored values outside the pages' ranges: a style number above 14 draws no Laser and touches nothing, a
-// stipple number outside 1-3 draws solid lines, and a radius function that never grows the radius still
-// ends the pass after MaxPathPoints points.
+// stipple number outside 1-3 draws solid lines, and a radius function that never grows the radius draws a
+// ring of RingPoints points at the start radius and ends.
 TEST_F(LaserTest, OutOfRangeValuesDrawWhatWasChosenAndEnd) {
     DepthSlope = 0.5;
     SceneSettings.DepthAmpl = 0.0;
@@ -410,9 +413,15 @@ TEST_F(LaserTest, OutOfRangeValuesDrawWhatWasChosenAndEnd) {
     }
 
     SceneSettings.FuncRadius = 9;  // leaves the radius as it is
-    EXPECT_EQ(Segments(Draw()), size_t{MaxPathPoints} - 1);
+    const double start = LaserCurveStart(LaserTime()).radius;
+    const auto ring = Draw();
+    EXPECT_EQ(Segments(ring), size_t{RingPoints} - 1);
+    for (const FeedbackVertex& v : ring) {
+        const Point p = SceneXY(v);
+        ASSERT_NEAR(std::hypot(p.x, p.y), start, 0.05);
+    }
     SceneSettings.RenderingMode = 14;
-    EXPECT_EQ(Quads(Draw()), size_t{MaxPathPoints});
+    EXPECT_EQ(Quads(Draw()), size_t{RingPoints});
 }
 
 }  // namespace

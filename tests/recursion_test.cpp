@@ -101,20 +101,57 @@ TEST(StepCurve, UnknownFunctionsLeaveThePointWhereItIs) {
     EXPECT_EQ(curve.angle, before.angle);
 }
 
-TEST(PathGoesOn, PassesThatNeverReachTheDepthStopAtTheBound) {
-    EXPECT_EQ(CountPoints(LaserFrom(100), 1.0, 7), MaxPathPoints);
-    EXPECT_EQ(CountPoints(SprinkleCurveStart(1.0, 100), 1.0, RadiusPower), MaxPathPoints);
-    // Above 100 the unsigned difference wraps: a huge exponent throws the path out at once.
-    EXPECT_EQ(CountPoints(SprinkleCurveStart(1.0, 101), 1.0, RadiusPower), 1);
+// A pass whose radius stops growing can never reach the depth. It ends at once: after a ring of RingPoints
+// points at its start radius while the angle still moves, after the start point and one point on the ray
+// where the angle function draws a ray, and after the start point alone where nothing moves. A pass that
+// grows too slowly ends at the bound; above Density 100 the unsigned difference wraps and a huge exponent
+// throws the path out at once.
+TEST(PathGoesOn, APassThatCannotReachTheDepthEndsWithARingOrAPoint) {
+    struct Stalled {
+        CurveState start;
+        uint32_t funcRadius, funcAngle;
+        int points;
+    };
+    const Stalled passes[] = {
+        {LaserFrom(100), 7, AngleLinear, RingPoints},
+        {SprinkleCurveStart(1.0, 100), RadiusPower, AngleLinear, RingPoints},
+        {SprinkleCurveStart(1.0, 100), RadiusPower, AnglePolynome, RingPoints},
+        {SprinkleCurveStart(1.0, 100), RadiusPower, AnglePower, 2},
+        {SprinkleCurveStart(1.0, 100), RadiusPower, AngleExponential, 2},
+        {LaserFrom(100), 7, 0xFFFFFFFF, 1},
+        {SprinkleCurveStart(1.0, 101), RadiusPower, AngleLinear, 1},
+    };
+    for (const Stalled& pass : passes) {
+        CurveState curve = pass.start;
+        int points = 0;
+        while (PathGoesOn(curve, points)) {
+            if (pass.points > 1) {
+                ASSERT_EQ(curve.radius, pass.start.radius) << "on the ring";
+            }
+            ++points;
+            StepCurve(curve, 1.0, pass.funcRadius, pass.funcAngle);
+        }
+        EXPECT_EQ(points, pass.points) << pass.funcRadius << " " << pass.funcAngle;
+    }
+
+    CurveState slow = SprinkleCurveStart(1.0, 99);
+    slow.radiusExponent = 1 + 1e-9;
+    EXPECT_EQ(CountPoints(slow, 1.0, RadiusPower), MaxPathPoints);
 }
 
-TEST(PathGoesOn, NoRealPassIsCut) {
+// Every pass of the four radius functions, from every start the Laser and the Sprinkle (up to Density 99)
+// take, ends by reaching the depth: neither the bound nor the ring rule cuts it.
+TEST(PathGoesOn, EveryRealPassReachesTheDepth) {
+    const auto reachesDepth = [](CurveState curve, double t, uint32_t funcRadius) {
+        for (int points = 0; PathGoesOn(curve, points); ++points)
+            StepCurve(curve, t, funcRadius, AngleLinear);
+        return curve.radius >= SceneDepth;
+    };
     for (uint32_t funcRadius : {RadiusLinear, RadiusPower, RadiusPolynome, RadiusTangent}) {
         for (double t = 0; t < 10000; t += 7.919) {
-            ASSERT_LT(CountPoints(LaserCurveStart(t), t, funcRadius), MaxPathPoints)
-                << funcRadius << " " << t;
+            ASSERT_TRUE(reachesDepth(LaserCurveStart(t), t, funcRadius)) << funcRadius << " " << t;
             for (uint32_t density : {0u, 90u, 99u})
-                ASSERT_LT(CountPoints(SprinkleCurveStart(t, density), t, funcRadius), MaxPathPoints)
+                ASSERT_TRUE(reachesDepth(SprinkleCurveStart(t, density), t, funcRadius))
                     << funcRadius << " " << t << " " << density;
         }
     }

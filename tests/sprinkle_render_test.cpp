@@ -183,6 +183,43 @@ TEST_F(SprinkleTest, APairIsPlacedSpunTiltedAndColouredByItsPass) {
     }
 }
 
+// Sprites go to OpenGL in arrays, and their order is what blending sees. "greying" and "darkening" depend on
+// it: the pairs keep their order, sprite A then its mirrored sprite B. "lightening" adds, so its sun sprites
+// may all go first and the star sprites after them. Either way the current colour is left as the last pass's,
+// which the Laser's fan hub takes up.
+TEST_F(SprinkleTest, SpritesKeepTheirOrderWhereBlendingDependsOnIt) {
+    SettingsRecord& s = SceneSettings;
+    s.RouteA = 1;
+    s.RouteB = 2;
+    for (int c = 0; c < 3; ++c) {
+        s.ColorConst[c] = 0.5;
+        s.ColorAmplitude[c] = 0.4;
+    }
+    s.ColorGrads[0] = 0.0001;
+    const std::vector<CurveState> passes = Passes();
+    const size_t n = passes.size();
+    const auto expectAt = [&](const std::vector<FeedbackVertex>& v, size_t sprite, const CurveState& pass,
+                              double mirror) {
+        const Centre c = SpriteCentre(v, sprite);
+        EXPECT_NEAR(c.x, pass.radius * std::cos(pass.angle), 0.1) << sprite;
+        EXPECT_NEAR(c.y, mirror * pass.radius * std::sin(pass.angle), 0.1) << sprite;
+    };
+    for (int32_t mode : {0, 1, 2}) {
+        s.BlendingMode = mode;
+        const auto v = Draw();
+        ASSERT_EQ(Sprites(v), 2 * n) << mode;
+        for (size_t i : {size_t{0}, size_t{1}, n - 1}) {
+            expectAt(v, mode == 0 ? i : 2 * i, passes[i], 1);
+            expectAt(v, mode == 0 ? n + i : 2 * i + 1, passes[i], -1);
+        }
+        GLfloat current[4];
+        glGetFloatv(GL_CURRENT_COLOR, current);
+        const FeedbackVertex& last = v.back();
+        for (int c = 0; c < 4; ++c)
+            EXPECT_NEAR(current[c], last.rgba[c], 1e-5) << mode << " channel " << c;
+    }
+}
+
 // What a user sees of the blending modes: white sprites at alpha 128/255 over a grey of 0.2. "lightening"
 // adds the sprite times its alpha (0.70), "greying" inverts the background towards grey (0.8), "darkening"
 // saturates to black. With DepthTest the sprites are tested against the depth buffer but never write it.
@@ -273,11 +310,26 @@ TEST_F(SprinkleTest, RestoresWritesAndSwitchesOffWhatItUsed) {
     }
 }
 
-// At Density 100 "Power" leaves the radius as it is: the pass count bound ends the frame after a ring of
-// MaxPathPoints sprites. Above 100 the exponent is huge and the path leaves after its first pass.
+// At Density 100 "Power" leaves the radius as it is: the pass draws a ring of RingPoints pairs at the start
+// radius, each pair at a new angle, or, where the angle function draws a ray, the start pair and one pair on
+// the ray. Above 100 the exponent is huge and the path leaves after its first pass.
 TEST_F(SprinkleTest, DensityOfAHundredOrMoreWithPowerStillEnds) {
     SceneSettings.Density = 100;
-    EXPECT_EQ(Sprites(Draw()), size_t{MaxPathPoints});
+    const double start = SprinkleCurveStart(SprinkleTime(), 100).radius;
+    const auto ring = Draw();
+    ASSERT_EQ(Sprites(ring), size_t{RingPoints});
+    for (size_t i = 0; i < Sprites(ring); ++i) {
+        const Centre c = SpriteCentre(ring, i);
+        ASSERT_NEAR(std::hypot(c.x, c.y), start, 0.1) << i;
+        if (i > 0) {
+            const Centre before = SpriteCentre(ring, i - 1);
+            ASSERT_GT(std::hypot(c.x - before.x, c.y - before.y), 1) << "a new place on the ring";
+        }
+    }
+    SceneSettings.FuncAngle = AngleExponential;  // as Default3 with "Power" on the radius
+    EXPECT_EQ(Sprites(Draw()), 2u);
+
+    SceneSettings.FuncAngle = AngleLinear;
     SceneSettings.Density = 150;
     EXPECT_EQ(Sprites(Draw()), 1u);
 }

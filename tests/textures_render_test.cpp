@@ -82,15 +82,12 @@ TEST_F(TexturesTest, EachMissingPictureIsReportedAndTheListsAreStillBuilt) {
         EXPECT_EQ(m.icon, MessageIcon::Information);
     }
     EXPECT_TRUE(glIsList(LaserList));
-    for (GLuint list : SpriteLists)
-        EXPECT_TRUE(glIsList(list));
-    for (GLuint list : ShapeLists)
-        EXPECT_TRUE(glIsList(list));
+    EXPECT_TRUE(glIsList(CircleList));
     EXPECT_EQ(Level(SpriteTextures[0], 0, GL_TEXTURE_WIDTH), 16);  // the others still load
 }
 
 // The first stored row of a bitmap is its bottom: the "sun" test picture, red below and green above, shows
-// red at the bottom of its sprite.
+// red at the bottom of a square whose bottom edge has texture row 0, as the Sprinkle's squares have.
 TEST_F(TexturesTest, PicturesStandUprightOnTheirSprites) {
     SetBitmapFolder(MakeTestBitmapFolder());
     LoadTextures();
@@ -99,10 +96,17 @@ TEST_F(TexturesTest, PicturesStandUprightOnTheirSprites) {
     glClear(GL_COLOR_BUFFER_BIT);
     glEnable(GL_TEXTURE_2D);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-    glPushMatrix();
-    glScaled(2, 2, 1);  // the sun's square fills the view
-    glCallList(SpriteLists[0]);
-    glPopMatrix();
+    glBindTexture(GL_TEXTURE_2D, SpriteTextures[0]);
+    glBegin(GL_QUADS);  // fills the view
+    glTexCoord2f(0, 0);
+    glVertex2f(-1, -1);
+    glTexCoord2f(1, 0);
+    glVertex2f(1, -1);
+    glTexCoord2f(1, 1);
+    glVertex2f(1, 1);
+    glTexCoord2f(0, 1);
+    glVertex2f(-1, 1);
+    glEnd();
     glDisable(GL_TEXTURE_2D);
 
     uint8_t bottom[3], top[3];
