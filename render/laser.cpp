@@ -5,6 +5,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -59,6 +60,15 @@ struct LaserTime {
     double m;
 };
 
+// The widest the Laser draws, whatever LineWidth asks for: lines of at most this many pixels, strips at most
+// this many times their own height. Many OpenGL drivers draw smoothed lines no wider anyway; much wider
+// lines and strips cover the whole screen many times in every frame and turn the scene into a slideshow.
+constexpr float MaxDrawnWidth = 10;
+
+float DrawnWidth(const SceneLook& look) {
+    return std::min(look.LineWidth, MaxDrawnWidth);
+}
+
 LaserTime LaserClock(const SceneLook& look) {
     const double k = look.SpeedLaser * 0.005 / 1000;
     const double t = ClockMs() * k + TimePhase;
@@ -98,7 +108,7 @@ void SwitchOptionsOn(const SceneLook& look) {
         glTexEnvfv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_COLOR, TextureEnvColour);
     }
     glEnable(GL_BLEND);
-    glLineWidth(look.LineWidth);
+    glLineWidth(DrawnWidth(look));
 }
 
 // Line stipple and smoothing, the polygon mode, the blend function, the line width and the texture
@@ -154,7 +164,7 @@ void DrawSegmentShape(const SceneLook& look, double t, const Segment& s, const C
         const uint32_t strip = (look.RenderingMode - FirstTexturedMode) / 2;  // styles 8-14 name strips 0-3
         const double m = StripHalfHeights[strip];
         const double length = std::sqrt(s.dx * s.dx + s.dy * s.dy);
-        strips.Add(StripTextures[strip], {s.px, s.py, s.z, degrees, length, look.LineWidth}, 0, -m, 1, m,
+        strips.Add(StripTextures[strip], {s.px, s.py, s.z, degrees, length, DrawnWidth(look)}, 0, -m, 1, m,
                    colour, look.AlphaLaser);
         return;
     }

@@ -22,8 +22,8 @@ constexpr int MaxPathPoints = 4096;
 // The points a pass draws in all once a step has left its radius where it was: a radius function outside
 // 0-3, or "Power" with an exponent of 1 (the Sprinkle at Density 100). Such a pass can never reach
 // SceneDepth; while its angle still moves, its points go round a ring at the start radius, and this many
-// make a full ring without piling up.
-constexpr int RingPoints = 256;
+// make a full ring whose sprites still show their colours rather than piling up into white.
+constexpr int RingPoints = 64;
 
 struct CurveState {
     double radius;          // distance of the current point from the origin

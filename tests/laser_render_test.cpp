@@ -172,25 +172,35 @@ Point StripCorner(const std::vector<FeedbackVertex>& v, size_t quad, float s, fl
 }
 
 // A strip reaches from point to point with its picture upright along the segment, LineWidth × half its
-// whole-unit height to either side (blue comet 12, halley comet 17, gold stick 6, plastic tube 12). With
-// Doubled each segment starts from the mirror image of the point before.
+// whole-unit height to either side (blue comet 12, halley comet 17, gold stick 6, plastic tube 12), and
+// LineWidth counts up to 10, as lines are drawn at most 10 pixels wide. With Doubled each segment starts from
+// the mirror image of the point before.
 TEST_F(LaserTest, AStripReachesFromPointToPointAndIsLineWidthTimesItsHeightThick) {
-    SceneSettings.LineWidth = 2;
     std::vector<Point> path = Path();
     const double dx = path[1].x - path[0].x, dy = path[1].y - path[0].y;
     const double length = std::hypot(dx, dy);
-    const Point across = {-dy / length * 2, dx / length * 2};  // LineWidth units across the segment
+    const Point unitAcross = {-dy / length, dx / length};
 
-    const std::pair<uint32_t, double> strips[] = {{8, 12}, {10, 17}, {12, 6}, {14, 12}};
-    for (const auto& [mode, half] : strips) {
-        SceneSettings.RenderingMode = mode;
+    struct Strip {
+        uint32_t mode;
+        float lineWidth;
+        double half;  // across the segment, to either side
+    };
+    for (const Strip& strip :
+         {Strip{8, 2, 24}, Strip{10, 2, 34}, Strip{12, 2, 12}, Strip{14, 2, 24}, Strip{12, 9999, 60}}) {
+        SceneSettings.RenderingMode = strip.mode;
+        SceneSettings.LineWidth = strip.lineWidth;
         const auto v = Draw();
         const Point start = StripCorner(v, 0, 0, 0), end = StripCorner(v, 0, 1, 1);
-        EXPECT_NEAR(start.x, path[0].x - half * across.x, 0.05) << mode;
-        EXPECT_NEAR(start.y, path[0].y - half * across.y, 0.05) << mode;
-        EXPECT_NEAR(end.x, path[1].x + half * across.x, 0.05) << mode;
-        EXPECT_NEAR(end.y, path[1].y + half * across.y, 0.05) << mode;
+        EXPECT_NEAR(start.x, path[0].x - strip.half * unitAcross.x, 0.05) << strip.mode;
+        EXPECT_NEAR(start.y, path[0].y - strip.half * unitAcross.y, 0.05) << strip.mode;
+        EXPECT_NEAR(end.x, path[1].x + strip.half * unitAcross.x, 0.05) << strip.mode;
+        EXPECT_NEAR(end.y, path[1].y + strip.half * unitAcross.y, 0.05) << strip.mode;
     }
+
+    GLfloat lineWidth = 0;
+    glGetFloatv(GL_LINE_WIDTH, &lineWidth);
+    EXPECT_EQ(lineWidth, 10.0f);
 
     SceneSettings.Doubled = 1;
     path = Path();

@@ -26,7 +26,7 @@ const std::vector<BenchScene>& BenchScenes() {
         {"Default4", 3, {}},
         {"Default5", 4, {}},
         {"Default6", 5, {}},
-        // The worst cases the issue names.
+        // The heaviest of the common changes: the densest Sprinkle and the widest line on the first looks.
         {"D1 Density 90", 0, {{"Density", 90}}},
         {"D1 Density 100", 0, {{"Density", 100}}},
         {"D3 Power Density 90", 2, {{"FuncRadius", RadiusPower}, {"Density", 90}}},
