@@ -119,6 +119,10 @@ __attribute__((noinline)) void TimedFrame(const Options& o, int f) {
 // compiles its shaders for each new combination of state when it first meets it.
 std::vector<double> TimeFrames(const Options& o, bool discardRaster) {
     constexpr int WarmUpFrames = 5;
+    // Every run starts the clock afresh, and the frame counter with it: a counter left from the run before
+    // would see the clock go back. The Sprinkle's trails fade by the rate the clock step stands for.
+    ResetFrameRate();
+    FrameRate = o.stepMs > 0 ? 1000.0f / o.stepMs : 0.0f;
     if (discardRaster) glEnable(GL_RASTERIZER_DISCARD);
     for (int f = 0; f < WarmUpFrames; ++f)
         DrawOneFrame(o, f);
@@ -207,8 +211,6 @@ int main(int argc, char** argv) {
     ResizeScene(o.width, o.height);
     TimePhase = o.phase;
     SettingsStored = true;  // the looks as a configured saver shows them, without the first-run prompt
-    // The Sprinkle's trails fade by the frame rate; give it the rate the fixed clock step stands for.
-    FrameRate = o.stepMs > 0 ? 1000.0f / o.stepMs : 0.0f;
 
     printf("Plumora scene benchmark: %s, %s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)),
            reinterpret_cast<const char*>(glGetString(GL_VERSION)));
