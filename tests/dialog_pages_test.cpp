@@ -7,6 +7,7 @@
 
 #include "config_ui/sync_controls.h"
 #include "dialog_driver.h"
+#include "settings/control_values.h"
 #include "settings/registry_store.h"
 #include "stored_forms.h"
 
@@ -25,6 +26,71 @@ std::map<std::string, std::string> LookForms(const SceneLook& look) {
     SettingsRecord record{};
     static_cast<SceneLook&>(record) = look;
     return LookForms(record);
+}
+
+// The size of a text in the control's own font.
+SIZE TextSize(HWND control, const std::wstring& text) {
+    HDC dc = GetDC(control);
+    const HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    return size;
+}
+
+RECT RectIn(HWND page, HWND control) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+// Nothing on a page is cut off: every item of a drop-down list fits beside its arrow, and every one-line
+// label ends a few pixels clear of the control to its right.
+TEST_F(DialogPages, NoTextIsCutOffOrTouchesItsNeighbour) {
+    HWND dialog = OpenConfigDialog(nullptr);
+    for (int tab = 0; tab < TabCount; ++tab) {
+        SelectTab(dialog, tab);
+        std::vector<HWND> controls;
+        EnumChildWindows(
+            CurrentPage,
+            [](HWND child, LPARAM list) {
+                reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&controls));
+        for (HWND control : controls) {
+            wchar_t kind[32] = {}, text[256] = {};
+            GetClassNameW(control, kind, 32);
+            const RECT own = RectIn(CurrentPage, control);
+            if (lstrcmpiW(kind, L"ComboBox") == 0 &&
+                (GetWindowLongW(control, GWL_STYLE) & 3) == CBS_DROPDOWNLIST) {
+                COMBOBOXINFO info{};
+                info.cbSize = sizeof info;
+                GetComboBoxInfo(control, &info);
+                const int items = static_cast<int>(SendMessageW(control, CB_GETCOUNT, 0, 0));
+                for (int item = 0; item < items; ++item) {
+                    SendMessageW(control, CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(text));
+                    EXPECT_LE(TextSize(control, text).cx + 2, info.rcItem.right - info.rcItem.left)
+                        << "tab " << tab << ": \"" << std::wstring(text).size() << "-character item cut off";
+                }
+            }
+            GetWindowTextW(control, text, 256);
+            if (lstrcmpiW(kind, L"Static") != 0 || text[0] == 0) continue;
+            const SIZE size = TextSize(control, text);
+            if (own.bottom - own.top >= 2 * size.cy) continue;  // a label of several lines wraps
+            const int textRight = own.left + size.cx;
+            for (HWND other : controls) {
+                const RECT next = RectIn(CurrentPage, other);
+                if (other == control || next.left <= own.left || next.top >= own.bottom ||
+                    next.bottom <= own.top)
+                    continue;
+                EXPECT_LE(textRight + 4, next.left) << "tab " << tab << ": a label touches its neighbour";
+            }
+        }
+    }
 }
 
 TEST_F(DialogPages, LaserPageShowsAndTakesEveryValue) {
