@@ -28,7 +28,7 @@ wine "$saver" "${args[@]}" </dev/null >/dev/null 2>&1 &
 saver_pid=$!
 sleep 8
 import -window root "$shot"
-window=$(xdotool search --name 'Plumora 2.5' 2>/dev/null | head -1 || true)
+window=$(xdotool search --name '^Plumora [0-9.]*$' 2>/dev/null | head -1 || true)
 [ -n "$window" ] && xdotool key --window "$window" q 2>/dev/null || true
 status=0
 timeout 20 tail --pid="$saver_pid" -f /dev/null || { kill "$saver_pid" 2>/dev/null || true; status=1; }

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "resources/version.h"
+
 extern HWND RenderWindow;      // null while no render window exists
 extern HDC RenderDC;           // the window's own device context
 extern HGLRC RenderContext;    // its OpenGL rendering context
@@ -22,7 +24,7 @@ extern const int ScreenHeight;
 constexpr int WindowModeWidth = 640;
 constexpr int WindowModeHeight = 480;
 
-constexpr const char* RenderWindowTitle = "Plumora 2.5";
+constexpr const char* RenderWindowTitle = PLUMORA_TITLE;
 constexpr UINT_PTR AutoSwitchTimer = 1;
 
 // The procedure of every render window created from now on: the application's handling of its messages

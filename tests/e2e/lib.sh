@@ -3,12 +3,14 @@
 # exit codes, X windows and screenshots. Every wait polls with a deadline.
 
 SCR=${SCR:?SCR must name Plumora.scr}
-TITLE="Plumora 2.5"
+# The render window's title carries the version; the build wrote it beside the program.
+TITLE=$(sed -n 's/^#define PLUMORA_TITLE "\(.*\)"$/\1/p' "$(dirname "${BUILT_SCR:-$SCR}")/generated/resources/version.h")
 SAVER_PID=""
 SAVER_EXIT_FILE=""
 SAVER_PID_FILE=""
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+[ -n "$TITLE" ] || fail "no version header in the build folder of ${BUILT_SCR:-$SCR}"
 
 # Starts the saver in the background with the given arguments, for at most SAVER_TIMEOUT seconds (60 unless
 # set). Wine runs the program in the process it starts, so the process id of "timeout" (whose child it is)
