@@ -3,14 +3,15 @@
 # exit codes, X windows and screenshots. Every wait polls with a deadline.
 
 SCR=${SCR:?SCR must name Plumora.scr}
-# The render window's title carries the version; the build wrote it beside the program.
-TITLE=$(sed -n 's/^#define PLUMORA_TITLE "\(.*\)"$/\1/p' "$(dirname "${BUILT_SCR:-$SCR}")/generated/resources/version.h")
+# The render window's title is "Plumora <version>"; the build wrote the version beside the program.
+VERSION_TEXT=$(sed -n 's/^#define PLUMORA_VERSION "\(.*\)"$/\1/p' "$(dirname "${BUILT_SCR:-$SCR}")/generated/resources/version.h")
+TITLE="Plumora $VERSION_TEXT"
 SAVER_PID=""
 SAVER_EXIT_FILE=""
 SAVER_PID_FILE=""
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
-[ -n "$TITLE" ] || fail "no version header in the build folder of ${BUILT_SCR:-$SCR}"
+[ -n "$VERSION_TEXT" ] || fail "no version header in the build folder of ${BUILT_SCR:-$SCR}"
 
 # Starts the saver in the background with the given arguments, for at most SAVER_TIMEOUT seconds (60 unless
 # set). Wine runs the program in the process it starts, so the process id of "timeout" (whose child it is)
