@@ -14,6 +14,7 @@
 #include "settings/registry_store.h"
 #include "settings/scene_settings.h"
 #include "window/render_window.h"
+#include "window/switch_timer.h"
 
 int CurrentTab = 0;
 HWND TabControl = nullptr;
@@ -117,9 +118,9 @@ void KeepButtonsInside(HWND dialog) {
     if (dx > 0) Resize(dialog, dx, 0);
 }
 
-// The dialog's and the pages' fonts are replaced by others, of other proportions, where a system lacks
-// them. The tab control then grows, and the dialog with it, until all six tabs and every page fit; the
-// buttons keep their places below it and at its right, with Cancel wholly inside.
+// WORKAROUND: where a system lacks the dialog's and the pages' fonts (Wine does), it replaces them by others
+// of other proportions. The tab control then grows, and the dialog with it, until all six tabs and every page
+// fit; the buttons keep their places below it and at its right, with Cancel wholly inside.
 void FitTabsAndPages(HWND dialog, HWND tabs) {
     RECT display{};
     GetClientRect(tabs, &display);
@@ -192,7 +193,7 @@ void CloseConfigDialog(HWND dialog) {
 // mode opens now in window mode.
 void Save(HWND dialog) {
     PlayDialogSound(IDW_SAVE);
-    RegistrySave(false);
+    RegistrySave(SaveTarget::MainKey);
     EndConfigDialog(dialog);
     if (RenderWindow == nullptr && !CreateRenderWindow(RenderWindowTitle, ScreenWidth, ScreenHeight, false)) {
         PostQuitMessage(0);
@@ -204,7 +205,7 @@ void Save(HWND dialog) {
 // Discards the changes since the last save; a running auto-switch re-applies its list and starts a full
 // period.
 void Cancel(HWND dialog) {
-    RegistryLoad(-1, false);
+    RegistryLoad(MainSettingsKey, StartChoice::None);
     if (SceneSettings.Period != 0) {
         ApplyList(CurrentList);
         ArmAutoSwitchTimer();
@@ -214,8 +215,8 @@ void Cancel(HWND dialog) {
 
 void Default() {
     PlayDialogSound(IDW_DEFAULT);
-    Preset(0, false);
-    SyncControls(false);
+    Preset(0, SwitchSettings::Reset);
+    SyncControls(SyncDirection::SettingsToControls);
 }
 
 BOOL Command(HWND dialog, int id) {
@@ -234,7 +235,7 @@ void MakeLive(HWND dialog) {
     if (tabs == nullptr || tabs == TabControl) return;
     TabControl = tabs;
     CurrentPage = PageOf(dialog);
-    SyncControls(false);
+    SyncControls(SyncDirection::SettingsToControls);
 }
 
 // Another open Configuration dialog of this thread than `leaving`, or null.
@@ -286,17 +287,6 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             if (LOWORD(wParam) != WA_INACTIVE) MakeLive(dialog);
             return FALSE;
         case WM_DESTROY: Forget(dialog); return FALSE;
-        default: return FALSE;
-    }
-}
-
-INT_PTR CALLBACK HelpPageProc(HWND page, UINT message, WPARAM, LPARAM) {
-    switch (message) {
-        case WM_INITDIALOG:
-            PlacePage(page);
-            CurrentPage = page;
-            return TRUE;
-        case WM_DESTROY: ForgetPage(page); return FALSE;
         default: return FALSE;
     }
 }

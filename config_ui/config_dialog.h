@@ -12,7 +12,6 @@ extern RECT PageRect;     // the tab control's display area; pages take its widt
 extern HWND CurrentPage;  // the live dialog's page, the one that transfers values; null when none is shown
 
 INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK HelpPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Opens a modeless Configuration dialog owned by the render window (F1 and Space over the running saver);
 // null when it could not be created. The cursor is shown while it is open, however it ends.

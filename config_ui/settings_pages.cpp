@@ -1,12 +1,15 @@
 #include "config_ui/settings_pages.h"
 
 #include <commctrl.h>
+
 #include <cstdio>
+#include <iterator>
 
 #include "config_ui/config_dialog.h"
 #include "config_ui/sync_controls.h"
 #include "resources/dialog_ids.h"
 #include "resources/resource_ids.h"
+#include "settings/choices.h"
 #include "settings/registry_store.h"
 #include "settings/scene_settings.h"
 
@@ -15,31 +18,57 @@ namespace {
 // A saved list's name is typed into the list combo's edit field: at most 62 characters and the terminator.
 constexpr int ListNameBufferSize = 63;
 
-// Combo box contents, item index = field value. The texts are wide so that the symmetry items show real
-// arrows whatever the system's ANSI code page is; the pages are Unicode windows for the same reason.
+// Combo box contents, item index = field value, one table per enumeration of settings/choices.h. The texts
+// are wide so that the symmetry items show real arrows whatever the system's ANSI code page is; the pages are
+// Unicode windows for the same reason.
+constexpr const wchar_t* LaserStyleNames[] = {
+    L"NULL",         L"line strip",      L"lines",        L"triangle strip", L"triangle fan",
+    L"triangles",    L"ellipse",         L"circle chain", L"blue comet",     L"blue comet Ex",
+    L"halley comet", L"halley comet Ex", L"gold stick",   L"gold stick Ex",  L"plastic tube"};
+static_assert(std::size(LaserStyleNames) == LaserStyleCount, "one name per Laser style");
+
+constexpr const wchar_t* StippleNames[] = {L"NULL", L"- - - - - - - - ", L"            ----",
+                                           L"    --    ----"};
+static_assert(std::size(StippleNames) == StippleModeCount, "one name per stipple choice");
+
+constexpr const wchar_t* SymmetryNames[] = {L"NULL", L"\u2190\u2192", L"\u2190\u2192\u2191\u2193"};
+static_assert(std::size(SymmetryNames) == SymmetryModeCount, "one name per symmetry choice");
+
+// Both texture combos offer the sprite pictures in the order of SpriteTextures, after "NULL".
+constexpr const wchar_t* RouteNames[] = {L"NULL",       L"sun",         L"star",
+                                         L"fancy star", L"blue planet", L"milky way"};
+static_assert(std::size(RouteNames) == RouteCount, "one name per route");
+
+constexpr const wchar_t* BlendingNames[] = {L"lightening", L"greying", L"darkening"};
+static_assert(std::size(BlendingNames) == BlendingModeCount, "one name per blending choice");
+
+constexpr const wchar_t* RadiusFunctionNames[] = {L"Linear", L"Power", L"polynome", L"Tangent"};
+static_assert(std::size(RadiusFunctionNames) == RadiusFunctionCount, "one name per radius function");
+
+constexpr const wchar_t* AngleFunctionNames[] = {L"Linear", L"Power", L"polynome", L"Exponential"};
+static_assert(std::size(AngleFunctionNames) == AngleFunctionCount, "one name per angle function");
+
 struct ComboItems {
     SettingsTab tab;
     int control;
-    std::initializer_list<const wchar_t*> items;
+    const wchar_t* const* items;
+    size_t count;
 };
 
-// Both texture combos offer the sprite pictures in the order of SpriteTextures, after "NULL".
-constexpr std::initializer_list<const wchar_t*> RouteItems = {L"NULL",       L"sun",         L"star",
-                                                              L"fancy star", L"blue planet", L"milky way"};
+template <size_t Count>
+constexpr ComboItems Combo(SettingsTab tab, int control, const wchar_t* const (&items)[Count]) {
+    return {tab, control, items, Count};
+}
 
-const ComboItems ComboContents[] = {
-    {LaserTab,
-     IDC_RENDERING_MODE,
-     {L"NULL", L"line strip", L"lines", L"triangle strip", L"triangle fan", L"triangles", L"ellipse",
-      L"circle chain", L"blue comet", L"blue comet Ex", L"halley comet", L"halley comet Ex", L"gold stick",
-      L"gold stick Ex", L"plastic tube"}},
-    {LaserTab, IDC_STIPPLE_MODE, {L"NULL", L"- - - - - - - - ", L"            ----", L"    --    ----"}},
-    {LaserTab, IDC_SYMMETRY_MODE, {L"NULL", L"\u2190\u2192", L"\u2190\u2192\u2191\u2193"}},
-    {SprinkleTab, IDC_ROUTE_A, RouteItems},
-    {SprinkleTab, IDC_ROUTE_B, RouteItems},
-    {SprinkleTab, IDC_BLENDING_MODE, {L"lightening", L"greying", L"darkening"}},
-    {GeneralTab, IDC_FUNC_RADIUS, {L"Linear", L"Power", L"polynome", L"Tangent"}},
-    {GeneralTab, IDC_FUNC_ANGLE, {L"Linear", L"Power", L"polynome", L"Exponential"}},
+constexpr ComboItems ComboContents[] = {
+    Combo(LaserTab, IDC_RENDERING_MODE, LaserStyleNames),
+    Combo(LaserTab, IDC_STIPPLE_MODE, StippleNames),
+    Combo(LaserTab, IDC_SYMMETRY_MODE, SymmetryNames),
+    Combo(SprinkleTab, IDC_ROUTE_A, RouteNames),
+    Combo(SprinkleTab, IDC_ROUTE_B, RouteNames),
+    Combo(SprinkleTab, IDC_BLENDING_MODE, BlendingNames),
+    Combo(GeneralTab, IDC_FUNC_RADIUS, RadiusFunctionNames),
+    Combo(GeneralTab, IDC_FUNC_ANGLE, AngleFunctionNames),
 };
 
 // Track-bar ranges (from 0) and tick marks, set in this order; bars not named keep their range 0-100.
@@ -69,8 +98,9 @@ const BarSetting BarTicks[] = {
 void FillControls(HWND page, SettingsTab tab) {
     for (const ComboItems& combo : ComboContents) {
         if (combo.tab != tab) continue;
-        for (const wchar_t* item : combo.items)
-            SendDlgItemMessageW(page, combo.control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+        for (size_t item = 0; item < combo.count; ++item)
+            SendDlgItemMessageW(page, combo.control, CB_ADDSTRING, 0,
+                                reinterpret_cast<LPARAM>(combo.items[item]));
     }
     if (tab == SwitchTab)
         for (const std::string& name : ListNames)
@@ -86,7 +116,7 @@ void InitPage(HWND page, SettingsTab tab) {
     PlacePage(page);
     FillControls(page, tab);
     CurrentPage = page;
-    SyncControls(false);
+    SyncControls(SyncDirection::SettingsToControls);
     if (tab == SwitchTab && SelectedList != 0)
         SendDlgItemMessageA(page, IDC_LIST_NAME, CB_SETCURSEL, SelectedList, 0);
 }
@@ -99,7 +129,7 @@ INT_PTR CALLBACK EditPageProc(HWND page, UINT message, WPARAM, LPARAM) {
         case WM_INITDIALOG: InitPage(page, Tab); return TRUE;
         case WM_COMMAND:
         case WM_HSCROLL:
-            if (page == CurrentPage) SyncControls(true);
+            if (page == CurrentPage) SyncControls(SyncDirection::ControlsToSettings);
             return TRUE;
         case WM_DESTROY: ForgetPage(page); return FALSE;
         default: return FALSE;
@@ -110,7 +140,7 @@ INT_PTR CALLBACK EditPageProc(HWND page, UINT message, WPARAM, LPARAM) {
 void SaveSelectedList(HWND page) {
     if (!ListButtonsEnabled(SelectedList)) return;
     PlayDialogSound(IDW_DONE);
-    if (!SettingsStored) RegistrySave(false);
+    if (!SettingsStored) RegistrySave(SaveTarget::MainKey);
 
     HWND combo = GetDlgItem(page, IDC_LIST_NAME);
     char name[ListNameBufferSize] = {};
@@ -122,8 +152,8 @@ void SaveSelectedList(HWND page) {
     SendMessageA(combo, CB_SETCURSEL, SelectedList, 0);
 
     SceneSettings.SavedList |= ListBits[SelectedList];
-    RegistrySave(true);
-    RegistrySave(false);
+    RegistrySave(SaveTarget::SelectedListKey);
+    RegistrySave(SaveTarget::MainKey);
 }
 
 // "Clear": saved list SelectedList is forgotten; it keeps its display name.
@@ -134,7 +164,7 @@ void ClearSelectedList(HWND page) {
     SceneSettings.AutoList &= ~ListBits[SelectedList];
     CheckDlgButton(page, IDC_FIRST_LIST_CHECK + static_cast<int>(SelectedList), BST_UNCHECKED);
     RegistryDelete();
-    RegistrySave(false);
+    RegistrySave(SaveTarget::MainKey);
 }
 
 INT_PTR CALLBACK SwitchPageProc(HWND page, UINT message, WPARAM wParam, LPARAM) {
@@ -143,7 +173,19 @@ INT_PTR CALLBACK SwitchPageProc(HWND page, UINT message, WPARAM wParam, LPARAM) 
         case WM_COMMAND:
             if (LOWORD(wParam) == IDC_DONE) SaveSelectedList(page);
             if (LOWORD(wParam) == IDC_CLEAR) ClearSelectedList(page);
-            if (page == CurrentPage) SyncControls(true);
+            if (page == CurrentPage) SyncControls(SyncDirection::ControlsToSettings);
+            return TRUE;
+        case WM_DESTROY: ForgetPage(page); return FALSE;
+        default: return FALSE;
+    }
+}
+
+// The Help page only shows its texts.
+INT_PTR CALLBACK HelpPageProc(HWND page, UINT message, WPARAM, LPARAM) {
+    switch (message) {
+        case WM_INITDIALOG:
+            PlacePage(page);
+            CurrentPage = page;
             return TRUE;
         case WM_DESTROY: ForgetPage(page); return FALSE;
         default: return FALSE;

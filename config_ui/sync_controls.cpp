@@ -10,7 +10,7 @@
 #include "settings/control_values.h"
 #include "settings/registry_store.h"
 #include "settings/scene_settings.h"
-#include "window/render_window.h"
+#include "window/switch_timer.h"
 
 namespace {
 
@@ -70,12 +70,12 @@ void ReadField(const ControlBinding& binding, HWND control) {
     }
 }
 
-void TransferFields(int tab, bool toSettings) {
+void TransferFields(int tab, SyncDirection direction) {
     for (const ControlBinding& binding : ControlBindings) {
         if (binding.tab != tab) continue;
         HWND control = PageControl(tab, binding.control);
         if (control == nullptr) continue;
-        if (toSettings)
+        if (direction == SyncDirection::ControlsToSettings)
             ReadField(binding, control);
         else
             ShowField(binding, control);
@@ -132,18 +132,18 @@ void ApplyEnablingRules() {
 
 }  // namespace
 
-void SyncControls(bool toSettings) {
+void SyncControls(SyncDirection direction) {
     if (Syncing) return;
     Syncing = true;
     const int tab = SelectedTab();
     // The Switch page moves its lists after the list combo and before the period edit.
     if (tab == SwitchTab && PageControl(SwitchTab, IDC_LIST_NAME) != nullptr) {
-        if (toSettings)
+        if (direction == SyncDirection::ControlsToSettings)
             ReadLists();
         else
             ShowLists();
     }
-    TransferFields(tab, toSettings);
+    TransferFields(tab, direction);
     ApplyEnablingRules();
     ArmAutoSwitchTimer();  // a full period from now, or no timer with Period 0
     Syncing = false;

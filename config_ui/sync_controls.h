@@ -2,4 +2,6 @@
 // enabling rules and re-arms (or, with Period 0, kills) the auto-switch timer.
 #pragma once
 
-void SyncControls(bool toSettings);
+enum class SyncDirection { ControlsToSettings, SettingsToControls };
+
+void SyncControls(SyncDirection direction);

@@ -9,9 +9,9 @@
 
 namespace {
 
-// A glyph without ink is compiled as an empty bitmap, which some OpenGL implementations (Mesa among them)
-// drop from a display list together with its advance: the words of every line would run together. The blank
-// is compiled again as one unset pixel that moves by the font's own advance.
+// WORKAROUND: a glyph without ink is compiled as an empty bitmap, which Mesa (and other OpenGL
+// implementations) drop from a display list together with its advance: the words of every line would run
+// together. The blank is compiled again as one unset pixel that moves by the font's own advance.
 void CompileBlank(HDC dc) {
     INT advance = 0;
     if (!GetCharWidth32A(dc, ' ', ' ', &advance)) return;

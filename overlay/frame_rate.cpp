@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "overlay/text.h"
-#include "settings/scene_settings.h"
 
 GLuint FrameRateList = 0;
 
@@ -25,11 +24,13 @@ void CompileReadOut() {
 
 }  // namespace
 
-void UpdateFrameRate() {
-    if (!CountFrame()) return;
+bool UpdateFrameRate() {
+    if (!CountFrame()) return false;
     CompileReadOut();
+    return true;
+}
 
+bool SlowFirstRun(bool settingsStored) {
     const int64_t measuredAt = FrameWindowStart();
-    if (!SettingsStored && FrameRate < 100.0f && measuredAt > 5000 && measuredAt < 10000)
-        SceneSettings.OffSprinkle = 1;
+    return !settingsStored && FrameRate < 100.0f && measuredAt > 5000 && measuredAt < 10000;
 }

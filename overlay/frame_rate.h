@@ -9,7 +9,10 @@
 // The read-out line's display list, recompiled when a window closes; empty until then.
 extern GLuint FrameRateList;
 
-// Counts this frame; when the counter closes a window, recompiles the read-out. On a slow first run
-// (nothing stored, under 100 frames per second, a window closing between the 5th and the 10th second) it
-// switches the Sprinkle off.
-void UpdateFrameRate();
+// Counts this frame; when the counter closes a window, recompiles the read-out and returns true.
+bool UpdateFrameRate();
+
+// The slow-first-run rule, judged when a window has closed: nothing stored yet (settingsStored false), under
+// 100 frames per second, the window closing between the 5th and the 10th second of the run. The frame driver
+// then switches the Sprinkle off.
+bool SlowFirstRun(bool settingsStored);

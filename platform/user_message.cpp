@@ -21,9 +21,9 @@ UINT IconStyle(MessageIcon icon) {
     return 0;
 }
 
-// MB_TOPMOST asks for a box above every topmost window, but not every system honours it (Wine shows the box
-// at the top of the ordinary windows only, behind the full-screen render window). So the box is also raised
-// when it is first activated; the hook watches this thread only, for as long as the box is shown.
+// WORKAROUND: Wine ignores MB_TOPMOST and shows the box at the top of the ordinary windows only, behind the
+// full-screen render window. So the box is also raised when it is first activated; the hook watches this
+// thread only, for as long as the box is shown.
 bool BoxRaised = false;
 
 LRESULT CALLBACK RaiseFirstActivated(int code, WPARAM wParam, LPARAM lParam) {

@@ -6,14 +6,15 @@
 #include <GL/gl.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
+#include <iterator>
 
 #include "platform/clock.h"
 #include "render/colour.h"
 #include "render/quad_batch.h"
 #include "render/recursion.h"
 #include "render/textures.h"
+#include "settings/choices.h"
 #include "settings/scene_settings.h"
 
 double DepthSlope = 0.0;
@@ -22,33 +23,66 @@ double LaserAngleStep = 0.0;
 
 namespace {
 
-constexpr uint32_t LaserStyleCount = 15;
-constexpr uint32_t FanMode = 4;
-constexpr uint32_t FirstSegmentMode = 6;
-constexpr uint32_t EllipseMode = 6;
-constexpr uint32_t CircleChainMode = 7;
-
-// By RenderingMode: the primitive of the point styles (1-5), the texture environment of the textured
-// styles (8-14). "blue comet", "halley comet" and "gold stick" show their pictures' own colours (decal) or,
-// in their "Ex" variants, tinted by the point colour; "plastic tube" blends the point colour with a grey.
-constexpr std::array<GLenum, LaserStyleCount> LaserModeTable = {
-    GL_POINTS,    GL_LINE_STRIP, GL_LINES,  GL_TRIANGLE_STRIP, GL_TRIANGLE_FAN,
-    GL_TRIANGLES, GL_POINTS,     GL_POINTS, GL_DECAL,          GL_MODULATE,
-    GL_DECAL,     GL_MODULATE,   GL_DECAL,  GL_MODULATE,       GL_BLEND,
+// By RenderingMode, how each style draws: the point styles hand their points to an OpenGL primitive; the
+// shape styles draw the unit circle's list along every segment; the textured styles stretch a strip picture
+// over every segment under a texture environment. "blue comet", "halley comet" and "gold stick" show their
+// pictures' own colours (decal) or, in their "Ex" variants, tinted by the point colour; "plastic tube" blends
+// the point colour with a grey.
+struct StyleDraw {
+    GLenum primitive;           // point styles: the primitive through the points
+    GLenum textureEnvironment;  // textured styles: how the picture meets the point colour
+    int strip;                  // textured styles: the strip picture
 };
+constexpr int NoStrip = -1;
+constexpr StyleDraw LaserStyles[] = {
+    {GL_POINTS, 0, NoStrip},          // NULL: never drawn
+    {GL_LINE_STRIP, 0, NoStrip},      // line strip
+    {GL_LINES, 0, NoStrip},           // lines
+    {GL_TRIANGLE_STRIP, 0, NoStrip},  // triangle strip
+    {GL_TRIANGLE_FAN, 0, NoStrip},    // triangle fan, its hub at the origin
+    {GL_TRIANGLES, 0, NoStrip},       // triangles
+    {0, 0, NoStrip},                  // ellipse
+    {0, 0, NoStrip},                  // circle chain
+    {0, GL_DECAL, StripBlueComet},
+    {0, GL_MODULATE, StripBlueComet},
+    {0, GL_DECAL, StripHalleyComet},
+    {0, GL_MODULATE, StripHalleyComet},
+    {0, GL_DECAL, StripGoldStick},
+    {0, GL_MODULATE, StripGoldStick},
+    {0, GL_BLEND, StripPlasticTube},
+};
+static_assert(std::size(LaserStyles) == LaserStyleCount, "one row per Laser style");
+
+constexpr bool TexturedRowsHaveStrips() {
+    for (uint32_t style = 0; style < LaserStyleCount; ++style)
+        if ((LaserStyles[style].strip != NoStrip) != (style >= FirstTexturedMode)) return false;
+    return true;
+}
+static_assert(TexturedRowsHaveStrips(), "exactly the textured styles draw a strip picture");
 
 // By StippleMode: no stipple, then the three patterns the Laser page offers. Other stored values draw
-// solid lines, as 0 does.
-constexpr std::array<GLushort, 4> StipplePatterns = {0xFFFF, 0xAAAA, 0x000F, 0x0C0F};
+// solid lines, as "NULL" does.
+constexpr GLushort StipplePatterns[] = {0xFFFF, 0xAAAA, 0x000F, 0x0C0F};
+static_assert(std::size(StipplePatterns) == StippleModeCount, "one pattern per stipple choice");
 
-// The mirrored copies of each SymmetryMode: none, one across the Y axis, or three (through the origin,
-// across the X axis, across the Y axis). Other stored values make no copy.
+// By SymmetryMode, the mirrored copies replayed after the path: none, one across the Y axis, or three
+// (through the origin, across the X axis, across the Y axis). Other stored values make no copy.
 struct Mirror {
     double x;
     double y;
 };
-constexpr std::array<Mirror, 1> TwoFoldMirrors = {{{-1, 1}}};
-constexpr std::array<Mirror, 3> FourFoldMirrors = {{{-1, -1}, {1, -1}, {-1, 1}}};
+constexpr Mirror LeftRightMirrors[] = {{-1, 1}};
+constexpr Mirror FourWayMirrors[] = {{-1, -1}, {1, -1}, {-1, 1}};
+struct MirrorSet {
+    const Mirror* mirrors;
+    size_t count;
+};
+constexpr MirrorSet SymmetryMirrors[] = {
+    {nullptr, 0},
+    {LeftRightMirrors, std::size(LeftRightMirrors)},
+    {FourWayMirrors, std::size(FourWayMirrors)},
+};
+static_assert(std::size(SymmetryMirrors) == SymmetryModeCount, "one mirror set per symmetry choice");
 
 // The "plastic tube" blend colour: a grey of AlphaLaser / 4, rewritten by every textured frame.
 GLfloat TextureEnvColour[4] = {0.0f, 0.0f, 0.0f, 0.0f};
@@ -83,7 +117,7 @@ void SwitchOptionsOn(const SceneLook& look) {
         glEnable(GL_STENCIL_TEST);
         glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_TRUE);
     }
-    if (look.StippleMode > 0 && static_cast<size_t>(look.StippleMode) < StipplePatterns.size()) {
+    if (look.StippleMode > StippleNull && look.StippleMode < StippleModeCount) {
         glEnable(GL_LINE_STIPPLE);
         glLineStipple(look.StippleSize, StipplePatterns[look.StippleMode]);
     } else {
@@ -102,7 +136,7 @@ void SwitchOptionsOn(const SceneLook& look) {
         glBlendFunc(GL_SRC_COLOR, GL_ONE_MINUS_SRC_COLOR);
         glEnable(GL_TEXTURE_2D);
         glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE,
-                  static_cast<GLint>(LaserModeTable[look.RenderingMode]));
+                  static_cast<GLint>(LaserStyles[look.RenderingMode].textureEnvironment));
         const auto grey = static_cast<GLfloat>(look.AlphaLaser * 0.25);
         TextureEnvColour[0] = TextureEnvColour[1] = TextureEnvColour[2] = grey;
         glTexEnvfv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_COLOR, TextureEnvColour);
@@ -136,8 +170,8 @@ double DepthAt(double radius) {
 // One vertex per point (preceded by its twin mirrored across the X axis with Doubled), the fan with its hub
 // at the origin first. The hub has no colour of its own.
 void TracePointStyle(const SceneLook& look, CurveState& curve, const LaserTime& time) {
-    glBegin(LaserModeTable[look.RenderingMode]);
-    if (look.RenderingMode == FanMode) glVertex2i(0, 0);
+    glBegin(LaserStyles[look.RenderingMode].primitive);
+    if (look.RenderingMode == LaserTriangleFan) glVertex2i(0, 0);
     for (int drawn = 0; PathGoesOn(curve, drawn); ++drawn) {
         SetColour(look, PointColour(look, curve, time));
         const double r = curve.radius, a = curve.angle, z = DepthAt(r);
@@ -161,7 +195,7 @@ void DrawSegmentShape(const SceneLook& look, double t, const Segment& s, const C
                       QuadBatch& strips) {
     const double degrees = std::atan2(s.dy, s.dx) * 180 / 3.141592653589793;
     if (look.RenderingMode >= FirstTexturedMode) {
-        const uint32_t strip = (look.RenderingMode - FirstTexturedMode) / 2;  // styles 8-14 name strips 0-3
+        const int strip = LaserStyles[look.RenderingMode].strip;
         const double m = StripHalfHeights[strip];
         const double length = std::sqrt(s.dx * s.dx + s.dy * s.dy);
         strips.Add(StripTextures[strip], {s.px, s.py, s.z, degrees, length, DrawnWidth(look)}, 0, -m, 1, m,
@@ -169,7 +203,7 @@ void DrawSegmentShape(const SceneLook& look, double t, const Segment& s, const C
         return;
     }
     double sx = 0, sy = 0;
-    if (look.RenderingMode == EllipseMode) {
+    if (look.RenderingMode == LaserEllipse) {
         sx = (s.cy - s.py) / 5;
         sy = (s.cx - s.px) / 3.5;
     } else {
@@ -214,36 +248,22 @@ void TraceSegmentStyle(const SceneLook& look, CurveState& curve, const LaserTime
     SetColour(look, colour);  // the current colour is the last point's, as with the shapes drawn one by one
 }
 
-template <size_t N>
-void ReplayMirrored(const std::array<Mirror, N>& mirrors) {
-    for (const Mirror& mirror : mirrors) {
+void ReplaySymmetryCopies(int32_t symmetryMode) {
+    if (symmetryMode < SymmetryNull || symmetryMode >= SymmetryModeCount) return;
+    const MirrorSet& set = SymmetryMirrors[symmetryMode];
+    for (size_t i = 0; i < set.count; ++i) {
         glPushMatrix();
-        glScaled(mirror.x, mirror.y, 1);
+        glScaled(set.mirrors[i].x, set.mirrors[i].y, 1);
         glCallList(LaserList);
         glPopMatrix();
     }
 }
 
-void ReplaySymmetryCopies(int32_t symmetryMode) {
-    if (symmetryMode == 2)
-        ReplayMirrored(FourFoldMirrors);
-    else if (symmetryMode == 1)
-        ReplayMirrored(TwoFoldMirrors);
-}
-
 }  // namespace
 
-bool DrawsLaser(uint32_t renderingMode) {
-    return renderingMode != 0 && renderingMode < LaserStyleCount;
-}
-
-void DrawLaser() {
-    SettingsRecord& settings = SceneSettings;
-    if (!DrawsLaser(settings.RenderingMode)) return;
-    const SceneLook& look = settings;
-
+void DrawLaser(const SceneLook& look) {
+    if (!DrawsLaser(look.RenderingMode)) return;
     SwitchOptionsOn(look);
-    if (settings.DepthAmpl == 0.0) settings.DepthAmpl = 0.04;  // a flat path never survives a Laser frame
 
     const LaserTime time = LaserClock(look);
     const double t = time.t;

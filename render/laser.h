@@ -2,7 +2,7 @@
 // LaserList as it is drawn and replayed mirrored for the symmetry modes.
 #pragma once
 
-#include <cstdint>
+#include "settings/scene_settings.h"
 
 // The depth tilt of this frame's path: a point at radius r lies at z = r × DepthSlope − DepthOffset, which
 // tilts the path about the circle of radius SceneDepth / 2. The Sprinkle places its sprites by the same
@@ -13,12 +13,8 @@ extern double DepthOffset;
 // The angle step of the Laser's last path; the Sprinkle's trails fade by it.
 extern double LaserAngleStep;
 
-// Whether RenderingMode names a Laser style (1-14). 0 is "NULL"; a stored value above 14 names no style
-// and is treated as "NULL" everywhere: no Laser is drawn and the frame is cleared as without one.
-bool DrawsLaser(uint32_t renderingMode);
-
-// Draws this frame's Laser over the view in the modelview matrix, with the options of SceneSettings, and
+// Draws this frame's Laser in the look's style and options over the view in the modelview matrix, and
 // publishes the depth tilt. Leaves depth test, stencil test, blending and texturing off, colour writes on
-// and alpha writes off, and the modelview matrix and stack as it found them. A DepthAmpl of exactly 0 is
-// replaced by 0.04 in SceneSettings. Does nothing when RenderingMode names no style.
-void DrawLaser();
+// and alpha writes off, and the modelview matrix and stack as it found them. Does nothing when RenderingMode
+// names no style (DrawsLaser, settings/choices.h).
+void DrawLaser(const SceneLook& look);

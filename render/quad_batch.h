@@ -1,7 +1,8 @@
 // Textured quads drawn from arrays: the Sprinkle's sprites and the Laser's strips. Each quad is placed where
 // a translation, a turn about Z and a scaling of the modelview matrix would put its picture, and a run of
-// quads with the same texture is one draw. Mesa spends tens of thousands of instructions on every draw whose
-// matrix changed; one draw per run leaves only the vertices.
+// quads with the same texture is one draw.
+// WORKAROUND: Mesa spends tens of thousands of instructions on every draw whose matrix changed; one draw per
+// run leaves only the vertices.
 #pragma once
 
 #include <GL/gl.h>

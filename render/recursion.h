@@ -6,11 +6,10 @@
 
 #include <cstdint>
 
+#include "settings/choices.h"
+
 // The radius at which every path ends; also the camera's distance scale and a third of the far plane.
 constexpr double SceneDepth = 1500.0;
-
-enum RadiusFunction : uint32_t { RadiusLinear, RadiusPower, RadiusPolynome, RadiusTangent };
-enum AngleFunction : uint32_t { AngleLinear, AnglePower, AnglePolynome, AngleExponential };
 
 // The most points one pass may draw: a guard for radius functions that grow too slowly to reach SceneDepth,
 // which no setting produces. Every growing pass is far shorter: the longest are the Sprinkle's "Power" at

@@ -4,8 +4,8 @@
 
 #include <GL/gl.h>
 
-#include <array>
 #include <cmath>
+#include <iterator>
 
 #include "platform/clock.h"
 #include "platform/frame_counter.h"
@@ -25,20 +25,27 @@ struct BlendFactors {
     GLenum destination;
     bool anyOrder;
 };
-constexpr std::array<BlendFactors, 3> BlendingModes = {{
+constexpr BlendFactors BlendFactorsByMode[] = {
     {GL_SRC_ALPHA, GL_ONE, true},
     {GL_ONE_MINUS_DST_COLOR, GL_ONE_MINUS_SRC_COLOR, false},
     {GL_SRC_ALPHA_SATURATE, GL_ONE_MINUS_SRC_COLOR, false},
-}};
+};
+static_assert(std::size(BlendFactorsByMode) == BlendingModeCount, "one blend per blending choice");
 
-bool AnyOrder(int32_t blendingMode) {
-    return blendingMode >= 0 && static_cast<size_t>(blendingMode) < BlendingModes.size() &&
-           BlendingModes[blendingMode].anyOrder;
+// The blend of a stored BlendingMode; null for a value that names none.
+const BlendFactors* BlendOf(int32_t blendingMode) {
+    if (blendingMode < 0 || blendingMode >= BlendingModeCount) return nullptr;
+    return &BlendFactorsByMode[blendingMode];
 }
 
-// The sprite picture of a route: 1-5 a picture, 0 none. Other stored values draw no sprite either.
+bool AnyOrder(int32_t blendingMode) {
+    const BlendFactors* blend = BlendOf(blendingMode);
+    return blend != nullptr && blend->anyOrder;
+}
+
+// The sprite picture of a route, or -1 for "NULL" and for stored values that name no picture.
 int RouteSprite(int32_t route) {
-    if (route < 1 || route > SpriteCount) return -1;
+    if (route <= RouteNull || route >= RouteCount) return -1;
     return route - 1;
 }
 
@@ -48,20 +55,18 @@ void AddSprite(QuadBatch& batch, int sprite, const QuadPlacement& place, const C
     batch.Add(SpriteTextures[sprite], place, -h, -h, h, h, c, alpha);
 }
 
-void SwitchOn(const SettingsRecord& settings) {
-    if (settings.DepthTest) {
+void SwitchOn(const SceneLook& look) {
+    if (look.DepthTest) {
         glEnable(GL_DEPTH_TEST);
         glDepthMask(GL_FALSE);  // tested against the Laser, but sprites never hide each other
     }
-    if (settings.Stencil) {
+    if (look.Stencil) {
         glEnable(GL_STENCIL_TEST);
         glStencilMask(0);  // seen only where the Laser marked the stencil, which stays as it is
     }
     glEnable(GL_BLEND);
-    if (settings.BlendingMode >= 0 && static_cast<size_t>(settings.BlendingMode) < BlendingModes.size()) {
-        const BlendFactors& blend = BlendingModes[settings.BlendingMode];
-        glBlendFunc(blend.source, blend.destination);
-    }
+    if (const BlendFactors* blend = BlendOf(look.BlendingMode))
+        glBlendFunc(blend->source, blend->destination);
     glEnable(GL_TEXTURE_2D);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);  // picture × colour; alpha is the sprite's
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
@@ -78,24 +83,22 @@ void Restore() {
 
 }  // namespace
 
-double SpriteAlpha(const SettingsRecord& settings) {
-    if (settings.Stack && DrawsLaser(settings.RenderingMode) && !settings.Stencil) {
+double SpriteAlpha(const SceneLook& look) {
+    if (look.Stack && DrawsLaser(look.RenderingMode) && !look.Stencil) {
         if (FrameRate == 0.0f) return 1.0;
-        return std::sqrt(0.01 * (1 - std::cos(LaserAngleStep))) * (settings.AlphaSprinkle / FrameRate);
+        return std::sqrt(0.01 * (1 - std::cos(LaserAngleStep))) * (look.AlphaSprinkle / FrameRate);
     }
-    return settings.AlphaSprinkle / 255.0;  // above 1 for values over 255; OpenGL clamps it
+    return look.AlphaSprinkle / 255.0;  // above 1 for values over 255; OpenGL clamps it
 }
 
-void DrawSprinkle() {
-    const SettingsRecord& settings = SceneSettings;
-    if (settings.OffSprinkle != 0) return;
-    SwitchOn(settings);
-    const double alpha = SpriteAlpha(settings);
+void DrawSprinkle(const SceneLook& look) {
+    SwitchOn(look);
+    const double alpha = SpriteAlpha(look);
 
-    const double t = ClockMs() * (settings.SpeedTexture * 0.005 / 1000) + TimePhase;
-    CurveState curve = SprinkleCurveStart(t, settings.Density);
-    const int spriteA = RouteSprite(settings.RouteA);
-    const int spriteB = RouteSprite(settings.RouteB);
+    const double t = ClockMs() * (look.SpeedTexture * 0.005 / 1000) + TimePhase;
+    CurveState curve = SprinkleCurveStart(t, look.Density);
+    const int spriteA = RouteSprite(look.RouteA);
+    const int spriteB = RouteSprite(look.RouteB);
     // Both sprites of a pair share the colour of their point and lie mirrored across the X axis, spun in
     // opposite senses. At Density 100 "Power" keeps the radius where it starts: the pass draws a ring of
     // RingPoints pairs at the start radius or, where the angle function draws a ray, the start pair and one
@@ -105,20 +108,20 @@ void DrawSprinkle() {
     static QuadBatch first, second;
     first.Clear();
     second.Clear();
-    QuadBatch& batchB = spriteA != spriteB && AnyOrder(settings.BlendingMode) ? second : first;
+    QuadBatch& batchB = spriteA != spriteB && AnyOrder(look.BlendingMode) ? second : first;
     Colour c{};
     int passes = 0;
     for (; PathGoesOn(curve, passes); ++passes) {
         const double r = curve.radius, a = curve.angle;
         const double scale = 1.8 * std::pow(r, 0.7);
         const double z = r * DepthSlope - DepthOffset;
-        c = ColourAt(settings, r, a, t, 90);
+        c = ColourAt(look, r, a, t, 90);
         if (spriteA >= 0)
             AddSprite(first, spriteA, {r * std::cos(a), r * std::sin(a), z, -75 * r, scale, scale}, c, alpha);
         if (spriteB >= 0)
             AddSprite(batchB, spriteB, {r * std::cos(-a), r * std::sin(-a), z, 75 * r, scale, scale}, c,
                       alpha);
-        StepCurve(curve, t, settings.FuncRadius, settings.FuncAngle);
+        StepCurve(curve, t, look.FuncRadius, look.FuncAngle);
     }
     DrawQuadBatch(first);
     DrawQuadBatch(second);

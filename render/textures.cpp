@@ -15,21 +15,23 @@ GLuint CircleList = 0;
 namespace {
 
 // The sprite pictures, in the order of SpriteTextures and SpriteHalfSides.
-constexpr std::array<int, SpriteCount> SpriteImages = {
+constexpr std::array SpriteImages = {
     IDB_SUN,          // 128 × 128
     IDB_STAR,         // 128 × 128
     IDB_FANCY_STAR,   // 128 × 128
     IDB_BLUE_PLANET,  // 128 × 128
     IDB_MILKY_WAY,    // 128 × 64: stretched to a square
 };
+static_assert(SpriteImages.size() == SpriteCount, "one bitmap per sprite picture");
 
 // The strip pictures, in the order of StripTextures and StripHalfHeights.
-constexpr std::array<int, StripCount> StripImages = {
+constexpr std::array StripImages = {
     IDB_BLUE_COMET,    // 256 × 64
     IDB_HALLEY_COMET,  // 256 × 128
     IDB_GOLD_STICK,    // 256 × 32
     IDB_HALLEY_COMET,  // plastic tube: the halley comet picture again, in a texture of its own
 };
+static_assert(StripImages.size() == StripCount, "one bitmap per strip picture");
 
 constexpr int UnitCircleSegments = 144;
 

@@ -9,8 +9,14 @@
 #include <array>
 #include <cstdint>
 
-constexpr int SpriteCount = 5;  // "sun", "star", "fancy star", "blue planet", "milky way"
-constexpr int StripCount = 4;   // "blue comet", "halley comet", "gold stick", "plastic tube"
+#include "settings/choices.h"
+
+// One sprite picture per route but "NULL", in route order: sprite route − 1 ("sun", "star", "fancy star",
+// "blue planet", "milky way").
+constexpr int SpriteCount = RouteCount - 1;
+
+// The strip pictures of the textured Laser styles; the style table in render/laser.cpp names one per style.
+enum StripPicture : int { StripBlueComet, StripHalleyComet, StripGoldStick, StripPlasticTube, StripCount };
 
 extern std::array<GLuint, SpriteCount> SpriteTextures;
 extern std::array<GLuint, StripCount> StripTextures;
@@ -19,13 +25,15 @@ extern GLuint CircleList;  // the unit circle's outline, for the "ellipse" and "
 
 // Each sprite picture lies on a square of side 2 × its half side, centred on the origin, with the picture's
 // corner (0, 0) at (−h, −h); the Sprinkle places, spins and scales it with the radius.
-constexpr std::array<GLfloat, SpriteCount> SpriteHalfSides = {0.5f, 0.4f, 0.25f, 0.5f, 0.2f};
+constexpr std::array SpriteHalfSides = {0.5f, 0.4f, 0.25f, 0.5f, 0.2f};
+static_assert(SpriteHalfSides.size() == SpriteCount, "one half side per sprite picture");
 
 // Each strip runs one unit along +X from the origin and its half height to either side, in whole units (the
 // pictures' strips are 25, 35, 12 and 24 units high, halved in whole units, so an odd height loses one),
 // with the picture's corner (0, 0) at (0, −m); the Laser stretches it over a segment and scales its height
 // by LineWidth.
-constexpr std::array<int, StripCount> StripHalfHeights = {12, 17, 6, 12};
+constexpr std::array StripHalfHeights = {12, 17, 6, 12};
+static_assert(StripHalfHeights.size() == StripCount, "one half height per strip picture");
 
 // Creates the nine textures and fills them from the bitmaps. A bitmap that cannot be fetched is reported
 // ("Load image Failed.") and its texture stays without an image; the others still load.

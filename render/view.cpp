@@ -9,11 +9,10 @@
 #include "render/recursion.h"
 #include "settings/scene_settings.h"
 
-void SetupView() {
+void SetupView(const SceneLook& s) {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 
-    const SettingsRecord& s = SceneSettings;
     const double k = s.SpeedView * 0.005 / 1000;
     const double t = ClockMs() * k + TimePhase;
 

@@ -41,8 +41,8 @@ const std::array<SceneLook, BuiltInLookCount> BuiltInLooks = {{
 }};
 // clang-format on
 
-void Preset(uint32_t listIndex, bool keepSwitch) {
-    if (!keepSwitch) {
+void Preset(uint32_t listIndex, SwitchSettings switchSettings) {
+    if (switchSettings == SwitchSettings::Reset) {
         SceneSettings.Period = ResetPeriod;
         SceneSettings.AutoList = ResetAutoList;
     }

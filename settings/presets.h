@@ -18,6 +18,10 @@ constexpr int32_t ResetAutoList = [] {
     return bits;
 }();
 
-// Applies built-in look listIndex (0-5) to SceneSettings; any other index applies no look. Unless keepSwitch
-// is set, Period and AutoList are reset first. Nothing else changes.
-void Preset(uint32_t listIndex, bool keepSwitch);
+// What a built-in look does to the switch settings: the auto-switch keeps them; "Default" and a missing
+// settings key reset Period and AutoList to ResetPeriod and ResetAutoList.
+enum class SwitchSettings { Keep, Reset };
+
+// Applies built-in look listIndex (0-5) to SceneSettings; any other index applies no look. With
+// SwitchSettings::Reset, Period and AutoList are reset first. Nothing else changes.
+void Preset(uint32_t listIndex, SwitchSettings switchSettings);

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstring>
+#include <iterator>
 #include <string>
 
 #include "platform/user_message.h"
@@ -23,30 +24,76 @@ constexpr const char* MainKeyName = "Screen Saver.Plumora";
 constexpr std::array<const char*, 5> OlderFormatSubkeys = {"custom1", "custom2", "custom3", "custom4",
                                                            "custom5"};
 
-constexpr const char* LoadReadFailure = "RegistryLoad() -> RegQueryValueEx()";
-constexpr const char* VersionReadFailure = "RegistryLoad() -> RegQueryValueEx() 1";
+// What the store tells the user when a registry call fails: the routine and the call, as the user reads them.
+enum class StoreFailure {
+    LoadRead,
+    LoadVersion,
+    LoadOpenList,
+    SaveOpen,
+    SaveCreate,
+    SaveValue,
+    SaveListName
+};
+constexpr const char* StoreFailureTexts[] = {
+    "RegistryLoad() -> RegQueryValueEx()",     // LoadRead: every value without a number of its own
+    "RegistryLoad() -> RegQueryValueEx() 1",   // LoadVersion: the format version
+    "RegistryLoad() -> RegOpenKeyEx()",        // LoadOpenList: a saved list's subkey
+    "RegistrySave() -> RegOpenKeyEx()",        // SaveOpen: "Control Panel"
+    "RegistrySave() -> RegCreateKey()",        // SaveCreate: the main key or a list's subkey
+    "RegistrySave() -> RegSetValueEx()",       // SaveValue: the version and every setting
+    "RegistrySave() -> RegSetValueEx() list",  // SaveListName: a saved list's name
+};
+static_assert(std::size(StoreFailureTexts) == static_cast<size_t>(StoreFailure::SaveListName) + 1,
+              "one text per failure");
 
-// The values whose read failure has a message of its own; every other value reports LoadReadFailure.
+// The values whose read failure has a message of its own, beside StoreFailure::LoadRead.
 struct LoadMessage {
     const char* value;
     const char* message;
 };
-constexpr std::array<LoadMessage, 4> NumberedLoadMessages = {{
+constexpr LoadMessage NumberedLoadMessages[] = {
     {"ColorConst", "RegistryLoad() -> RegQueryValueEx() 1"},
     {"ColorAmplitude", "RegistryLoad() -> RegQueryValueEx() 2"},
     {"Period", "RegistryLoad() -> RegQueryValueEx() 9"},
     {"OffSprinkle", "RegistryLoad() -> RegQueryValueEx() 9"},
-}};
+};
 
 void Report(const char* text) {
     ShowUserMessage(text, "ERROR", MessageIcon::Warning);
 }
 
-const char* LoadFailureMessage(const StoredValue& value) {
-    for (const LoadMessage& numbered : NumberedLoadMessages)
-        if (strcmp(numbered.value, value.name) == 0) return numbered.message;
-    return LoadReadFailure;
+void Report(StoreFailure failure) {
+    Report(StoreFailureTexts[static_cast<size_t>(failure)]);
 }
+
+void ReportReadFailure(const StoredValue& value) {
+    for (const LoadMessage& numbered : NumberedLoadMessages)
+        if (strcmp(numbered.value, value.name) == 0) return Report(numbered.message);
+    Report(StoreFailure::LoadRead);
+}
+
+// An open registry key, closed when it goes out of scope; null while nothing was opened into it.
+class OpenKey {
+public:
+    OpenKey() = default;
+    OpenKey(const OpenKey&) = delete;
+    OpenKey& operator=(const OpenKey&) = delete;
+    ~OpenKey() { Close(); }
+
+    // Where RegOpenKeyExA and RegCreateKeyA put the handle.
+    HKEY* Receive() {
+        Close();
+        return &handle_;
+    }
+    HKEY get() const { return handle_; }
+    void Close() {
+        if (handle_ != nullptr) RegCloseKey(handle_);
+        handle_ = nullptr;
+    }
+
+private:
+    HKEY handle_ = nullptr;
+};
 
 bool IsSavedList(int64_t list) {
     return list >= FirstSavedList && list < ListCount;
@@ -65,7 +112,7 @@ bool ReadValue(HKEY key, const char* name, StoredBuffer& buffer) {
 // The format version of the main key; 0 after its message when it cannot be read.
 int32_t ReadFormatVersion(HKEY mainKey) {
     StoredBuffer buffer;
-    if (!ReadValue(mainKey, nullptr, buffer)) Report(VersionReadFailure);
+    if (!ReadValue(mainKey, nullptr, buffer)) Report(StoreFailure::LoadVersion);
     return DwordFromBuffer(buffer);
 }
 
@@ -77,7 +124,7 @@ void ReadStoredValues(HKEY key, size_t count) {
         if (ReadValue(key, StoredValues[i].name, buffer))
             DecodeBuffer(StoredValues[i], buffer, SceneSettings);
         else
-            Report(LoadFailureMessage(StoredValues[i]));
+            ReportReadFailure(StoredValues[i]);
     }
 }
 
@@ -90,11 +137,12 @@ void ReadListNames(HKEY mainKey) {
     }
 }
 
-// Deletes the main key of an older format with its lists; takes the open main key and closes it.
-void DeleteOlderFormat(HKEY mainKey) {
+// Deletes the main key of an older format with its lists; closes the open main key first, since an open key
+// cannot go.
+void DeleteOlderFormat(OpenKey& mainKey) {
     for (const char* subkey : OlderFormatSubkeys)
-        RegDeleteKeyA(mainKey, subkey);
-    RegCloseKey(mainKey);
+        RegDeleteKeyA(mainKey.get(), subkey);
+    mainKey.Close();
     RegDeleteKeyA(HKEY_CURRENT_USER, MainKeyPath);
 }
 
@@ -120,7 +168,7 @@ bool WriteText(HKEY key, const char* name, const std::string& text) {
 bool WriteStoredValue(HKEY key, const StoredValue& value) {
     const bool written = IsText(value.form) ? WriteText(key, value.name, EncodeText(value, SceneSettings))
                                             : WriteDword(key, value.name, EncodeDword(value, SceneSettings));
-    if (!written) Report("RegistrySave() -> RegSetValueEx()");
+    if (!written) Report(StoreFailure::SaveValue);
     return written;
 }
 
@@ -135,12 +183,12 @@ bool WriteLook(HKEY key) {
 bool WriteMainPart(HKEY mainKey) {
     bool complete = true;
     if (!WriteDword(mainKey, nullptr, StoredFormatVersion)) {
-        Report("RegistrySave() -> RegSetValueEx()");
+        Report(StoreFailure::SaveValue);
         complete = false;
     }
     for (uint32_t list = FirstSavedList; list < ListCount; ++list) {
         if (!WriteText(mainKey, ListKeys[list], ListNames[list])) {
-            Report("RegistrySave() -> RegSetValueEx() list");
+            Report(StoreFailure::SaveListName);
             complete = false;
         }
     }
@@ -149,103 +197,90 @@ bool WriteMainPart(HKEY mainKey) {
     return complete;
 }
 
-bool WriteSettings(bool toList) {
-    HKEY controlPanel = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, ControlPanelPath, 0, KEY_ALL_ACCESS, &controlPanel) !=
+bool WriteSettings(SaveTarget target) {
+    OpenKey controlPanel;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, ControlPanelPath, 0, KEY_ALL_ACCESS, controlPanel.Receive()) !=
         ERROR_SUCCESS) {
-        Report("RegistrySave() -> RegOpenKeyEx()");
+        Report(StoreFailure::SaveOpen);
         return false;
     }
-    HKEY mainKey = nullptr;
-    if (RegCreateKeyA(controlPanel, MainKeyName, &mainKey) != ERROR_SUCCESS) {
-        Report("RegistrySave() -> RegCreateKey()");
-        RegCloseKey(controlPanel);
+    OpenKey mainKey;
+    if (RegCreateKeyA(controlPanel.get(), MainKeyName, mainKey.Receive()) != ERROR_SUCCESS) {
+        Report(StoreFailure::SaveCreate);
         return false;
     }
-
-    bool complete = false;
-    if (toList) {
+    if (target == SaveTarget::SelectedListKey) {
         // Only lists 6-9 have a subkey; any other index would name no list or lie beyond the table.
-        HKEY listKey = nullptr;
-        if (IsSavedList(SelectedList) &&
-            RegCreateKeyA(mainKey, ListKeys[SelectedList], &listKey) == ERROR_SUCCESS) {
-            complete = WriteLook(listKey);
-            RegCloseKey(listKey);
-        } else {
-            Report("RegistrySave() -> RegCreateKey()");
+        OpenKey listKey;
+        if (!IsSavedList(SelectedList) ||
+            RegCreateKeyA(mainKey.get(), ListKeys[SelectedList], listKey.Receive()) != ERROR_SUCCESS) {
+            Report(StoreFailure::SaveCreate);
+            return false;
         }
-    } else {
-        complete = WriteMainPart(mainKey);
-        complete = WriteLook(mainKey) && complete;
-        // The main key goes to disk at once: settings are saved rarely and must survive a crash.
-        RegFlushKey(mainKey);
+        return WriteLook(listKey.get());
     }
-    RegCloseKey(mainKey);
-    RegCloseKey(controlPanel);
+    bool complete = WriteMainPart(mainKey.get());
+    complete = WriteLook(mainKey.get()) && complete;
+    // The main key goes to disk at once: settings are saved rarely and must survive a crash.
+    RegFlushKey(mainKey.get());
     return complete;
 }
 
 }  // namespace
 
-bool RegistryLoad(int32_t listIndex, bool chooseRandom) {
-    HKEY mainKey = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, MainKeyPath, 0, KEY_ALL_ACCESS, &mainKey) != ERROR_SUCCESS) {
-        Preset(0, false);
+bool RegistryLoad(int32_t listIndex, StartChoice startChoice) {
+    OpenKey mainKey;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, MainKeyPath, 0, KEY_ALL_ACCESS, mainKey.Receive()) !=
+        ERROR_SUCCESS) {
+        Preset(0, SwitchSettings::Reset);
         return false;
     }
 
-    const int32_t version = ReadFormatVersion(mainKey);
+    const int32_t version = ReadFormatVersion(mainKey.get());
     if (version != StoredFormatVersion) {
-        if (version < StoredFormatVersion)
-            DeleteOlderFormat(mainKey);
-        else
-            RegCloseKey(mainKey);
-        Preset(0, false);
+        if (version < StoredFormatVersion) DeleteOlderFormat(mainKey);
+        Preset(0, SwitchSettings::Reset);
         return false;
     }
     SettingsStored = true;
 
-    const bool fromList = listIndex >= static_cast<int32_t>(FirstSavedList);
-    HKEY source = mainKey;
-    if (fromList) {
+    if (listIndex >= static_cast<int32_t>(FirstSavedList)) {
         // An index beyond list 9 names no subkey and is treated like a missing one.
-        if (!IsSavedList(listIndex) ||
-            RegOpenKeyExA(mainKey, ListKeys[listIndex], 0, KEY_ALL_ACCESS, &source) != ERROR_SUCCESS) {
-            Report("RegistryLoad() -> RegOpenKeyEx()");
-            RegCloseKey(mainKey);
+        OpenKey listKey;
+        if (!IsSavedList(listIndex) || RegOpenKeyExA(mainKey.get(), ListKeys[listIndex], 0, KEY_ALL_ACCESS,
+                                                     listKey.Receive()) != ERROR_SUCCESS) {
+            Report(StoreFailure::LoadOpenList);
             return false;
         }
-        ReadStoredValues(source, LookValueCount);
-        RegCloseKey(source);
+        ReadStoredValues(listKey.get(), LookValueCount);
     } else {
-        ReadStoredValues(mainKey, StoredValues.size());
-        ReadListNames(mainKey);
+        ReadStoredValues(mainKey.get(), StoredValues.size());
+        ReadListNames(mainKey.get());
     }
-    RegCloseKey(mainKey);
+    mainKey.Close();
 
-    if (chooseRandom && SceneSettings.Period != 0 && AnyListMarked(SceneSettings.AutoList)) ChooseStartList();
+    if (startChoice == StartChoice::DrawFromAutoList && SceneSettings.Period != 0 &&
+        AnyListMarked(SceneSettings.AutoList))
+        ChooseStartList();
     return true;
 }
 
-bool RegistrySave(bool toList) {
-    const bool complete = WriteSettings(toList);
+bool RegistrySave(SaveTarget target) {
+    const bool complete = WriteSettings(target);
     SettingsStored = true;
     return complete;
 }
 
 bool RegistryDelete() {
-    HKEY mainKey = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, MainKeyPath, 0, KEY_ALL_ACCESS, &mainKey) != ERROR_SUCCESS)
+    OpenKey mainKey;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, MainKeyPath, 0, KEY_ALL_ACCESS, mainKey.Receive()) != ERROR_SUCCESS)
         return false;
-    const bool deleted =
-        IsSavedList(SelectedList) && RegDeleteKeyA(mainKey, ListKeys[SelectedList]) == ERROR_SUCCESS;
-    RegCloseKey(mainKey);
-    return deleted;
+    return IsSavedList(SelectedList) && RegDeleteKeyA(mainKey.get(), ListKeys[SelectedList]) == ERROR_SUCCESS;
 }
 
 void ApplyList(uint32_t list) {
     if (IsSavedList(list))
-        RegistryLoad(static_cast<int32_t>(list), false);
+        RegistryLoad(static_cast<int32_t>(list), StartChoice::None);
     else
-        Preset(list, true);
+        Preset(list, SwitchSettings::Keep);
 }

@@ -10,16 +10,23 @@
 // left alone. Either way the factory setting applies.
 constexpr int32_t StoredFormatVersion = 25;
 
-// Loads the main key (listIndex below 6) or the look of saved list listIndex (6-9) into SceneSettings. With
-// no key, or a key of another format, the factory setting applies instead. With chooseRandom, and while
-// Period is not 0, one of the lists marked in AutoList is then drawn and applied. True when a key of this
-// format was read.
-bool RegistryLoad(int32_t listIndex, bool chooseRandom);
+// Where a load reads from: the main key (MainSettingsKey, or any index below 6), or saved list 6-9's subkey.
+constexpr int32_t MainSettingsKey = -1;
 
-// Writes the main key (version, list names, switch settings and look) or, with toList, the look alone into
-// the subkey of SelectedList (6-9). SettingsStored is set afterwards whatever happened. True when every
-// value was written.
-bool RegistrySave(bool toList);
+// Whether a load then draws the list to start with (the start-up choice of the auto-switch).
+enum class StartChoice { None, DrawFromAutoList };
+
+// Loads the main key or the look of saved list listIndex into SceneSettings. With no key, or a key of another
+// format, the factory setting applies instead. With StartChoice::DrawFromAutoList, and while Period is not 0,
+// one of the lists marked in AutoList is then drawn and applied. True when a key of this format was read.
+bool RegistryLoad(int32_t listIndex, StartChoice startChoice);
+
+// What a save writes: the main key (version, list names, switch settings and look), or the look alone into
+// the subkey of SelectedList (6-9).
+enum class SaveTarget { MainKey, SelectedListKey };
+
+// Writes the target. SettingsStored is set afterwards whatever happened. True when every value was written.
+bool RegistrySave(SaveTarget target);
 
 // Deletes the subkey of saved list SelectedList (6-9); its name stays in the main key. True when it was
 // deleted.

@@ -9,13 +9,15 @@
 #include <cstdint>
 #include <string>
 
+#include "settings/choices.h"
+
 // How the Laser, the Sprinkle, the colours and the view look. Flags hold 0 (off) or 1 (on).
 struct SceneLook {
     // Laser
-    uint32_t RenderingMode;  // drawing style 0-14; 0 draws no Laser
-    int32_t StippleMode;     // 0 none, 1-3 a stipple pattern
+    uint32_t RenderingMode;  // a LaserStyle; LaserNull draws no Laser
+    int32_t StippleMode;     // a StippleChoice
     int32_t StippleSize;     // screen pixels per stipple bit
-    int32_t SymmetryMode;    // 0 once, 1 mirrored left-right, 2 four mirrored copies
+    int32_t SymmetryMode;    // a SymmetryChoice: once, mirrored left-right, or four mirrored copies
     float LineWidth;         // pixels
     double AlphaLaser;       // 0.0-1.0
     uint32_t SpeedLaser;     // 0-100
@@ -25,9 +27,9 @@ struct SceneLook {
     int32_t Antialias;       // flag: smoothed lines
 
     // Sprinkle
-    int32_t RouteA;          // sprite of the first path: 0 none, 1-5 a sprite picture
-    int32_t RouteB;          // sprite of the mirrored path
-    int32_t BlendingMode;    // 0 lightening, 1 greying, 2 darkening
+    int32_t RouteA;          // a RouteChoice: the sprite of the first path
+    int32_t RouteB;          // a RouteChoice: the sprite of the mirrored path
+    int32_t BlendingMode;    // a BlendingChoice
     uint32_t Density;        // 0-90 on the slider, built-in looks use up to 100
     uint32_t SpeedTexture;   // 0-100
     uint32_t AlphaSprinkle;  // 0-511, divided by 255
@@ -38,8 +40,8 @@ struct SceneLook {
     double ColorGrads[3];      // weights of radius (0-0.001), angle (0-0.001) and time (0-100)
 
     // View and general
-    uint32_t FuncRadius;  // recursion function of the radius, 0-3
-    uint32_t FuncAngle;   // recursion function of the angle, 0-3
+    uint32_t FuncRadius;  // a RadiusFunction
+    uint32_t FuncAngle;   // an AngleFunction
     int32_t RotateX;      // flag
     int32_t RotateY;      // flag
     int32_t RotateZ;      // flag: the point looked at wanders and the view rolls
@@ -48,10 +50,6 @@ struct SceneLook {
     double DepthAmpl;     // -1.0 to +1.0
     double DepthFreq;     // whole numbers 0-511
 };
-
-// The first RenderingMode that draws a textured strip; the styles below it draw plain lines, which alone
-// can be stippled and smoothed.
-constexpr uint32_t FirstTexturedMode = 8;
 
 // The look plus the switch settings, which live only in the main settings key.
 struct SettingsRecord : SceneLook {

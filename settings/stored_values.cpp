@@ -13,6 +13,11 @@ constexpr std::array<SettingRange, 3> Range(double min, double max) {
     return {{{min, max}, {0, 0}, {0, 0}}};
 }
 
+// The values of an enumeration of settings/choices.h: 0 to its count − 1.
+constexpr std::array<SettingRange, 3> Choices(uint32_t count) {
+    return Range(0, count - 1.0);
+}
+
 constexpr auto Flag = Range(0, 1);
 constexpr auto Speed = Range(0, 100);
 constexpr auto AnyCount = Range(0, std::numeric_limits<int32_t>::max());
@@ -111,12 +116,12 @@ const std::array<StoredValue, LookValueCount + SwitchValueCount> StoredValues = 
     {"ColorConst", StoredForm::Colour255, &SettingsRecord::ColorConst, Colour, 1},
     {"ColorAmplitude", StoredForm::Colour255, &SettingsRecord::ColorAmplitude, Colour, 2},
     {"ColorGrads", StoredForm::Grads, &SettingsRecord::ColorGrads, {{Weight, Weight, {0, 100}}}, 0},
-    {"RenderingMode", StoredForm::Choice, &SettingsRecord::RenderingMode, Range(0, 14), 5},
-    {"StippleMode", StoredForm::Choice, &SettingsRecord::StippleMode, Range(0, 3), 6},
-    {"SymmetryMode", StoredForm::Choice, &SettingsRecord::SymmetryMode, Range(0, 2), 7},
-    {"BlendingMode", StoredForm::Choice, &SettingsRecord::BlendingMode, Range(0, 2), 8},
-    {"RouteA", StoredForm::Choice, &SettingsRecord::RouteA, Range(0, 5), 9},
-    {"RouteB", StoredForm::Choice, &SettingsRecord::RouteB, Range(0, 5), 10},
+    {"RenderingMode", StoredForm::Choice, &SettingsRecord::RenderingMode, Choices(LaserStyleCount), 5},
+    {"StippleMode", StoredForm::Choice, &SettingsRecord::StippleMode, Choices(StippleModeCount), 6},
+    {"SymmetryMode", StoredForm::Choice, &SettingsRecord::SymmetryMode, Choices(SymmetryModeCount), 7},
+    {"BlendingMode", StoredForm::Choice, &SettingsRecord::BlendingMode, Choices(BlendingModeCount), 8},
+    {"RouteA", StoredForm::Choice, &SettingsRecord::RouteA, Choices(RouteCount), 9},
+    {"RouteB", StoredForm::Choice, &SettingsRecord::RouteB, Choices(RouteCount), 10},
     {"Density", StoredForm::Whole, &SettingsRecord::Density, Range(0, 100), 11},
     {"SpeedLaser", StoredForm::Whole, &SettingsRecord::SpeedLaser, Speed, 12},
     {"SpeedTexture", StoredForm::Whole, &SettingsRecord::SpeedTexture, Speed, 13},
@@ -135,8 +140,8 @@ const std::array<StoredValue, LookValueCount + SwitchValueCount> StoredValues = 
     {"StippleSize", StoredForm::Whole, &SettingsRecord::StippleSize, AnyCount, 24},
     {"DepthAmpl", StoredForm::DepthWave, &SettingsRecord::DepthAmpl, Range(-1, 1), 25},
     {"DepthFreq", StoredForm::WholeDouble, &SettingsRecord::DepthFreq, Range(0, 511), 26},
-    {"FuncRadius", StoredForm::Choice, &SettingsRecord::FuncRadius, Range(0, 3), 27},
-    {"FuncAngle", StoredForm::Choice, &SettingsRecord::FuncAngle, Range(0, 3), 28},
+    {"FuncRadius", StoredForm::Choice, &SettingsRecord::FuncRadius, Choices(RadiusFunctionCount), 27},
+    {"FuncAngle", StoredForm::Choice, &SettingsRecord::FuncAngle, Choices(AngleFunctionCount), 28},
 
     {"SavedList", StoredForm::Whole, &SettingsRecord::SavedList, ListMask, 1},
     {"AutoList", StoredForm::Whole, &SettingsRecord::AutoList, ListMask, 2},

@@ -23,7 +23,7 @@ void AutoSwitch() {
     CurrentList = DrawSwitchList(CurrentList, SceneSettings.AutoList);
     ApplyList(CurrentList);
 
-    SyncControls(false);
+    SyncControls(SyncDirection::SettingsToControls);
     // Trails that Stack kept from the old look would otherwise linger under the new one.
     glClear(GL_COLOR_BUFFER_BIT);
     Switching = false;

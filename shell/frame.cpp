@@ -1,3 +1,5 @@
+// The frame driver's portable part: the clear rule, the frame-rate rule, the flat-path rule and the order in
+// which a frame is drawn.
 #include "shell/frame.h"
 
 #include "overlay/frame_rate.h"
@@ -6,6 +8,16 @@
 #include "render/sprinkle.h"
 #include "render/view.h"
 
+namespace {
+
+constexpr double LeastDepthAmpl = 0.04;
+
+bool DrawsSprinkle(const SettingsRecord& settings) {
+    return (settings.RouteA != RouteNull || settings.RouteB != RouteNull) && settings.OffSprinkle == 0;
+}
+
+}  // namespace
+
 GLbitfield FrameClearBits(const SceneLook& look) {
     if (!look.Stack || !DrawsLaser(look.RenderingMode))
         return GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT;
@@ -13,13 +25,20 @@ GLbitfield FrameClearBits(const SceneLook& look) {
     return 0;
 }
 
+void MeasureFrameRate() {
+    if (UpdateFrameRate() && SlowFirstRun(SettingsStored)) SceneSettings.OffSprinkle = 1;
+}
+
 void DrawFrame(bool showInfo) {
-    UpdateFrameRate();
-    SetupView();
+    MeasureFrameRate();
+    SetupView(SceneSettings);
     const GLbitfield clear = FrameClearBits(SceneSettings);
     if (clear != 0) glClear(clear);
-    if (DrawsLaser(SceneSettings.RenderingMode)) DrawLaser();
-    if (SceneSettings.RouteA != 0 || SceneSettings.RouteB != 0) DrawSprinkle();
+    if (DrawsLaser(SceneSettings.RenderingMode)) {
+        if (SceneSettings.DepthAmpl == 0.0) SceneSettings.DepthAmpl = LeastDepthAmpl;
+        DrawLaser(SceneSettings);
+    }
+    if (DrawsSprinkle(SceneSettings)) DrawSprinkle(SceneSettings);
     if (showInfo) DrawInfoOverlay();
     if (!SettingsStored) DrawFirstRunPrompt();
 }

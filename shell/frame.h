@@ -1,5 +1,6 @@
 // One frame of the scene, up to the buffer swap: the part of the frame driver that needs no window, so the
-// native tests and the benchmark draw exactly what the program draws.
+// native tests and the benchmark draw exactly what the program draws. The driver decides what is drawn and
+// owns the two writes a frame may make to the settings; the renderers only read the look they are given.
 #pragma once
 
 #include <GL/gl.h>
@@ -10,6 +11,12 @@
 // everything drawn leaves a trail; depth and stencil are still cleared when the frame uses them.
 GLbitfield FrameClearBits(const SceneLook& look);
 
-// Counts the frame, sets the view, clears by the rule above and draws the scene, then the information
-// overlay when showInfo and the first-run prompt while no settings are stored.
+// Counts the frame for the frame rate and its read-out. When a slow first run shows (overlay/frame_rate.h),
+// switches the Sprinkle off for the rest of the run by setting OffSprinkle, which the next save stores.
+void MeasureFrameRate();
+
+// Measures the frame rate, sets the view, clears by the rule above and draws the scene: the Laser while
+// RenderingMode names a style, the Sprinkle while a route shows a picture and OffSprinkle is 0; then the
+// information overlay when showInfo and the first-run prompt while no settings are stored. A path drawn with
+// a DepthAmpl of exactly 0 would lie flat: the setting becomes 0.04 for good before the Laser draws.
 void DrawFrame(bool showInfo);

@@ -46,7 +46,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     SetRenderWindowProcedure(RenderWindowProc);
     SeedRandom(static_cast<uint32_t>(time(nullptr) % 10000));
     TimePhase = DrawRandom();
-    RegistryLoad(-1, true);
+    RegistryLoad(MainSettingsKey, StartChoice::DrawFromAutoList);
     InitCommonControls();
 
     switch (RunMode) {

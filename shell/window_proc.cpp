@@ -9,6 +9,7 @@
 #include "shell/frame.h"
 #include "window/gl_setup.h"
 #include "window/render_window.h"
+#include "window/switch_timer.h"
 
 std::array<bool, 256> KeyDown{};
 bool ShowInfo = false;

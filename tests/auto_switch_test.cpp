@@ -15,6 +15,7 @@
 #include "shell/auto_switch.h"
 #include "stored_forms.h"
 #include "window/render_window.h"
+#include "window/switch_timer.h"
 
 namespace {
 
@@ -76,7 +77,7 @@ TEST_F(AutoSwitchTest, ASingleListThatIsCurrentIsAppliedAgain) {
     SceneSettings.AutoList = 1 << 4;
     for (int32_t clock : {0, 1, 2, 500}) {
         CurrentList = 4;
-        Preset(0, true);
+        Preset(0, SwitchSettings::Keep);
         FixClock(clock);
         AutoSwitch();
         EXPECT_EQ(CurrentList, 4u);
@@ -113,14 +114,14 @@ TEST_F(AutoSwitchTest, WithoutAPeriodOrAMarkedListNothingHappens) {
 }
 
 TEST_F(AutoSwitchTest, ASavedListDrawnIsLoadedFromItsSubkey) {
-    Preset(2, true);
+    Preset(2, SwitchSettings::Keep);
     SelectedList = 9;
-    RegistrySave(true);
-    Preset(0, false);
+    RegistrySave(SaveTarget::SelectedListKey);
+    Preset(0, SwitchSettings::Reset);
     SceneSettings.AutoList = 1 << 9;
     SceneSettings.SavedList = 1 << 9;
     SceneSettings.OffSprinkle = 1;
-    RegistrySave(false);
+    RegistrySave(SaveTarget::MainKey);
     SceneSettings.Period = 15;  // not stored: loading the list must leave it
 
     AutoSwitch();
@@ -142,8 +143,8 @@ void TickInsideTheBox(const char* text, const char* caption, MessageIcon icon) {
 // open; the look stays, and the switch still clears the picture and restarts the period.
 TEST_F(AutoSwitchTest, AMissingSavedListKeepsTheLookButTheSwitchStillClearsAndRestartsThePeriod) {
     SceneSettings.AutoList = 1 << 7;
-    RegistrySave(false);
-    Preset(3, true);
+    RegistrySave(SaveTarget::MainKey);
+    Preset(3, SwitchSettings::Keep);
     const auto before = StoredForms(SceneSettings);
     ASSERT_TRUE(CreateRenderWindow(RenderWindowTitle, 640, 480, false));
     KillTimer(RenderWindow, AutoSwitchTimer);

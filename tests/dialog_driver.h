@@ -14,6 +14,7 @@
 #include "registry_helpers.h"
 #include "resources/dialog_ids.h"
 #include "window/render_window.h"
+#include "window/switch_timer.h"
 
 inline HWND PageItem(int control) {
     return GetDlgItem(CurrentPage, control);

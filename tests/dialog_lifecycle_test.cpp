@@ -72,7 +72,7 @@ TEST_F(ConfigDialog, SitsBesideAWindowAndTopLeftOverTheFullScreen) {
 
 TEST_F(ConfigDialog, DefaultAppliesTheFirstLookAndStoresNothing) {
     HWND dialog = OpenConfigDialog(nullptr);
-    Preset(5, true);
+    Preset(5, SwitchSettings::Keep);
     SceneSettings.Period = 7;
     PressDialogButton(dialog, IDC_DEFAULT);
     EXPECT_EQ(SceneSettings.RenderingMode, BuiltInLooks[0].RenderingMode);
@@ -84,9 +84,9 @@ TEST_F(ConfigDialog, DefaultAppliesTheFirstLookAndStoresNothing) {
 
 // Cancel returns to what is stored, after edits and after Default alike.
 TEST_F(ConfigDialog, CancelReloadsTheStoredSettingsAndCloses) {
-    Preset(2, true);
+    Preset(2, SwitchSettings::Keep);
     SceneSettings.Period = 0;
-    RegistrySave(false);
+    RegistrySave(SaveTarget::MainKey);
     HWND dialog = OpenOverRenderWindow();
     Choose(IDC_RENDERING_MODE, 14);
     PressDialogButton(dialog, IDCANCEL);
@@ -104,8 +104,8 @@ TEST_F(ConfigDialog, CancelReloadsTheStoredSettingsAndCloses) {
 
 TEST_F(ConfigDialog, CancelWithTheAutoSwitchOnReappliesTheRunningListAndRestartsTheTimer) {
     SceneSettings.Period = 30;
-    RegistrySave(false);  // the factory look, Default1, is stored
-    CurrentList = 3;      // the auto-switch showed Default4 since
+    RegistrySave(SaveTarget::MainKey);  // the factory look, Default1, is stored
+    CurrentList = 3;                    // the auto-switch showed Default4 since
     HWND dialog = OpenOverRenderWindow();
     KillTimer(RenderWindow, AutoSwitchTimer);
     PressDialogButton(dialog, IDCANCEL);
@@ -132,7 +132,7 @@ TEST_F(ConfigDialog, TheCloseBoxKeepsTheChangesUnstored) {
     EXPECT_FALSE(IsWindow(dialog));
     EXPECT_EQ(SceneSettings.RenderingMode, 12u);
 
-    Preset(3, true);
+    Preset(3, SwitchSettings::Keep);
     dialog = OpenConfigDialog(RenderWindow);
     PressDialogButton(dialog, IDC_DEFAULT);
     SendMessageA(dialog, WM_CLOSE, 0, 0);

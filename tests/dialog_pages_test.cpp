@@ -132,8 +132,8 @@ TEST_F(DialogPages, LaserPageShowsAndTakesEveryValue) {
     Type(IDC_LINE_WIDTH, "wide");  // no number: the width stays
     EXPECT_FLOAT_EQ(SceneSettings.LineWidth, 2.5f);
     // Shown again and read back, as every visit to the page does: 0.57 (× 100 just below 57) stays.
-    SyncControls(false);
-    SyncControls(true);
+    SyncControls(SyncDirection::SettingsToControls);
+    SyncControls(SyncDirection::ControlsToSettings);
     EXPECT_EQ(PositionOf(IDC_ALPHA_LASER), 57);
     EXPECT_DOUBLE_EQ(SceneSettings.AlphaLaser, 0.57);
 }
@@ -173,8 +173,8 @@ TEST_F(DialogPages, SprinklePageShowsAndTakesEveryValue) {
     EXPECT_EQ(SceneSettings.SpeedTexture, 0u);
 
     // A density above the bar's range stays until the page writes its controls back.
-    Preset(2, true);
-    SyncControls(false);
+    Preset(2, SwitchSettings::Keep);
+    SyncControls(SyncDirection::SettingsToControls);
     EXPECT_EQ(PositionOf(IDC_DENSITY), 90);
     EXPECT_EQ(SceneSettings.Density, 100u);
     Slide(IDC_SPEED_TEXTURE, 20);
@@ -204,7 +204,7 @@ TEST_F(DialogPages, ColorPageShowsAndTakesEveryValue) {
     EXPECT_DOUBLE_EQ(SceneSettings.ColorConst[2], 0.0);
     EXPECT_DOUBLE_EQ(SceneSettings.ColorAmplitude[1], 0.2);
 
-    SyncControls(false);
+    SyncControls(SyncDirection::SettingsToControls);
     EXPECT_EQ(PositionOf(IDC_GRADS_RADIUS), 10000);
     EXPECT_EQ(PositionOf(IDC_GRADS_ANGLE), 5000);
     EXPECT_EQ(PositionOf(IDC_AMPLITUDE_GREEN), 51);
@@ -238,7 +238,7 @@ TEST_F(DialogPages, GeneralPageShowsAndTakesEveryValue) {
     EXPECT_DOUBLE_EQ(SceneSettings.DepthFreq, 511.0);
 
     SceneSettings.DepthAmpl = 0.0;
-    SyncControls(false);
+    SyncControls(SyncDirection::SettingsToControls);
     EXPECT_EQ(PositionOf(IDC_DEPTH_AMPL), 25);
 }
 
@@ -288,7 +288,7 @@ TEST_F(DialogPages, StackAndStencilFromStoredSettingsLockEachOther) {
     EXPECT_FALSE(IsEnabled(IDC_STENCIL));
 
     SceneSettings.Stencil = 0;
-    SyncControls(false);
+    SyncControls(SyncDirection::SettingsToControls);
     EXPECT_TRUE(IsEnabled(IDC_STACK));
     EXPECT_FALSE(IsEnabled(IDC_STENCIL));
 }
@@ -307,7 +307,7 @@ TEST_F(DialogPages, TheHelpPageTransfersNothingButTheTimerStillFollowsThePeriod)
     SelectTab(dialog, 5);
     SceneSettings.Period = 0;
     SceneSettings.RenderingMode = 9;
-    SyncControls(true);
+    SyncControls(SyncDirection::ControlsToSettings);
     EXPECT_EQ(SceneSettings.RenderingMode, 9u);
     EXPECT_FALSE(KillTimer(RenderWindow, AutoSwitchTimer));
 }
@@ -326,7 +326,7 @@ protected:
 };
 
 TEST_F(SwitchPageLists, DoneSavesTheLookUnderTheTypedNameAndStoresTheMainKey) {
-    Preset(4, true);
+    Preset(4, SwitchSettings::Keep);
     SaveAs(7, "evening");
 
     EXPECT_EQ(ListNames[7], "evening");
@@ -346,7 +346,7 @@ TEST_F(SwitchPageLists, DoneSavesTheLookUnderTheTypedNameAndStoresTheMainKey) {
 
     // The saved list can now be checked for the auto-switch, and selecting it loads it.
     EXPECT_TRUE(IsEnabled(IDC_FIRST_LIST_CHECK + 7));
-    Preset(0, true);
+    Preset(0, SwitchSettings::Keep);
     Choose(IDC_LIST_NAME, 7);
     EXPECT_EQ(LookForms(SceneSettings), LookForms(BuiltInLooks[4]));
 }

@@ -83,7 +83,7 @@ protected:
     }
 
     std::vector<FeedbackVertex> Draw() const {
-        return CaptureFeedback([] { DrawLaser(); });
+        return CaptureFeedback([] { DrawLaser(SceneSettings); });
     }
 
     SceneGL scene{ViewSize, ViewSize};
@@ -224,7 +224,7 @@ TEST_F(LaserTest, EachStyleBlendsAsAUserSeesIt) {
     s.AlphaLaser = 0.5;
     glClearColor(0.2f, 0.2f, 0.2f, 1);
     glClear(GL_COLOR_BUFFER_BIT);
-    DrawLaser();
+    DrawLaser(SceneSettings);
     CommonColour seen = MostCommonColour(scene.ReadColour(), {51, 51, 51});
     EXPECT_GT(seen.count, 100u);
     EXPECT_TRUE(channelsNear(seen.colour, {153, 153, 153})) << int{seen.colour[0]};
@@ -239,7 +239,7 @@ TEST_F(LaserTest, EachStyleBlendsAsAUserSeesIt) {
     for (const auto& [mode, expected] : styles) {
         s.RenderingMode = mode;
         glClear(GL_COLOR_BUFFER_BIT);
-        DrawLaser();
+        DrawLaser(SceneSettings);
         seen = MostCommonColour(scene.ReadColour(), {0, 0, 0});
         EXPECT_GT(seen.count, 100u) << mode;
         EXPECT_TRUE(channelsNear(seen.colour, expected)) << mode << ": " << int{seen.colour[0]} << " "
@@ -273,8 +273,7 @@ TEST_F(LaserTest, SymmetryModesReplayThePathMirrored) {
 
 // The start point worked out by hand: its colour takes the undivided time (with Doubled the path runs at
 // half time, its colours do not) and weighs the radius by 13 in blue, its alpha is AlphaLaser, and it lies
-// at z = K (radius − 750), with K = sin 2t for DepthAmpl 1 and DepthFreq 0. A DepthAmpl of exactly 0
-// becomes 0.04 for good, so no path is ever flat.
+// at z = K (radius − 750), with K = sin 2t for DepthAmpl 1 and DepthFreq 0.
 TEST_F(LaserTest, PointsTakeTheUndividedTimesColourAndTiltAboutTheMiddleCircle) {
     SettingsRecord& s = SceneSettings;
     s.Doubled = 1;
@@ -288,7 +287,7 @@ TEST_F(LaserTest, PointsTakeTheUndividedTimesColourAndTiltAboutTheMiddleCircle) 
     const double r = std::cos(5 * t) * 25 + 125, a = -35 * t;
     const auto colour = TestColourAt(r, a, T, 13);
 
-    auto v = Draw();
+    const auto v = Draw();
     ASSERT_GE(v.size(), 2u);
     ExpectAt(v[0], {r * std::cos(a), -r * std::sin(a)}, "the start point's twin");
     ExpectAt(v[1], {r * std::cos(a), r * std::sin(a)}, "the start point");
@@ -298,11 +297,6 @@ TEST_F(LaserTest, PointsTakeTheUndividedTimesColourAndTiltAboutTheMiddleCircle) 
         EXPECT_NEAR(point.rgba[3], 0.5, 1e-5);
         EXPECT_NEAR(FlatViewZ(point), std::sin(2 * t) * (r - 750), 0.01);
     }
-
-    s.DepthAmpl = 0.0;
-    v = Draw();
-    EXPECT_EQ(s.DepthAmpl, 0.04);
-    EXPECT_NEAR(FlatViewZ(v[1]), 0.04 * std::sin(2 * t) * (r - 750), 0.01);
 }
 
 // The first segment's shapes worked out by hand. Both stand on the previous point p, turned along the
@@ -366,7 +360,7 @@ TEST_F(LaserTest, EveryStyleAndOptionCleansUp) {
         SceneSettings.StippleSize = 2;
         for (uint32_t mode = 1; mode <= 14; ++mode) {
             SceneSettings.RenderingMode = mode;
-            DrawLaser();
+            DrawLaser(SceneSettings);
             const RendererExit exit = ReadRendererExit();
             EXPECT_FALSE(exit.depthTest || exit.stencilTest || exit.blend || exit.texture2D) << mode;
             EXPECT_EQ(exit.modelviewDepth, depthBefore) << mode;
@@ -394,6 +388,31 @@ TEST_F(LaserTest, EveryStyleAndOptionCleansUp) {
     EXPECT_EQ(environment, GL_BLEND);
     EXPECT_FLOAT_EQ(colour[0], 0.25f);
     EXPECT_FLOAT_EQ(colour[3], 0.0f);
+}
+
+// The three stipple patterns as the Laser page pictures them, one character per pixel from the first drawn,
+// 'x' for a drawn pixel: every other pixel; a dash of four and a gap of twelve; dashes of four and two with
+// gaps of six and four. Every pixel lasts StippleSize pixels.
+TEST_F(LaserTest, StipplePatternsDrawTheirDashes) {
+    const auto pattern = [](const char* pixels) {
+        GLint bits = 0;
+        for (int i = 0; i < 16; ++i)
+            if (pixels[i] == 'x') bits |= 1 << i;
+        return bits;
+    };
+    const std::pair<int32_t, const char*> stipples[] = {
+        {1, ".x.x.x.x.x.x.x.x"}, {2, "xxxx............"}, {3, "xxxx......xx...."}};
+    SceneSettings.StippleSize = 3;
+    for (const auto& [mode, pixels] : stipples) {
+        SceneSettings.StippleMode = mode;
+        DrawLaser(SceneSettings);
+        GLint drawn = 0, repeat = 0;
+        glGetIntegerv(GL_LINE_STIPPLE_PATTERN, &drawn);
+        glGetIntegerv(GL_LINE_STIPPLE_REPEAT, &repeat);
+        EXPECT_TRUE(glIsEnabled(GL_LINE_STIPPLE)) << mode;
+        EXPECT_EQ(drawn, pattern(pixels)) << mode;
+        EXPECT_EQ(repeat, 3) << mode;
+    }
 }
 
 // Stored values outside the pages' ranges: a style number above 14 draws no Laser and touches nothing, a

@@ -12,6 +12,7 @@
 #include "platform/clock.h"
 #include "settings/presets.h"
 #include "settings/scene_settings.h"
+#include "shell/frame.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ std::string CaptureText(Draw draw) {
 void RunFrames(int32_t startMs, double frameMs, int32_t durationMs) {
     for (double t = startMs; t < startMs + durationMs; t += frameMs) {
         FixClock(static_cast<int32_t>(t + 0.5));
-        UpdateFrameRate();
+        MeasureFrameRate();
     }
 }
 
@@ -62,7 +63,7 @@ protected:
         BuildReportingFont();
         BuildOverlayLists();
         ResetFrameRate();
-        Preset(0, false);
+        Preset(0, SwitchSettings::Reset);
         SettingsStored = true;
     }
     void TearDown() override {
@@ -124,11 +125,11 @@ TEST_F(OverlayTest, WindowsCloseAfterASecondAndTheSlowFirstRunHasStrictBounds) {
     SettingsStored = false;
     for (int64_t ms : {0, 1000}) {
         FixClock(ms);
-        UpdateFrameRate();
+        MeasureFrameRate();
     }
     EXPECT_EQ(FrameRate, 0.0f);
     FixClock(1001);
-    UpdateFrameRate();
+    MeasureFrameRate();
     EXPECT_NEAR(FrameRate, 3 / 1.001, 1e-3);  // the first window counts one frame more than it saw
 
     struct Case {
@@ -140,9 +141,9 @@ TEST_F(OverlayTest, WindowsCloseAfterASecondAndTheSlowFirstRunHasStrictBounds) {
         ResetFrameRate();
         SceneSettings.OffSprinkle = 0;
         FixClock(c.start);
-        UpdateFrameRate();
+        MeasureFrameRate();
         FixClock(c.close);
-        UpdateFrameRate();
+        MeasureFrameRate();
         EXPECT_EQ(SceneSettings.OffSprinkle, c.offSprinkle) << "window closing at " << c.close;
     }
 }

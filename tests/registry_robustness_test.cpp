@@ -20,6 +20,7 @@
 #include "shell/frame.h"
 #include "table_bounds.h"
 #include "window/render_window.h"
+#include "window/switch_timer.h"
 
 namespace {
 
@@ -102,14 +103,14 @@ const char* RandomValueName(std::mt19937& random) {
 // A valid key of this format with two saved lists, then a handful of corruptions.
 void WriteCorruptKey(std::mt19937& random) {
     DeleteSettingsKey();
-    Preset(random() % 6, false);
+    Preset(random() % 6, SwitchSettings::Reset);
     SceneSettings.AutoList = random() % 2 ? static_cast<int32_t>(random() % 1024) : ExtremeNumber(random);
     SceneSettings.SavedList = (1 << 7) | (1 << 9);
     for (uint32_t list : {7u, 9u}) {
         SelectedList = list;
-        RegistrySave(true);
+        RegistrySave(SaveTarget::SelectedListKey);
     }
-    RegistrySave(false);
+    RegistrySave(SaveTarget::MainKey);
 
     const int corruptions = 1 + static_cast<int>(random() % 8);
     for (int i = 0; i < corruptions; ++i) {
@@ -149,8 +150,8 @@ TEST_F(RegistryRobustness, CorruptKeysLoadWithinTheTablesAndAFrameFollows) {
         ShownMessages.clear();
         TimePhase = random() % 32768;
 
-        RegistryLoad(-1, random() % 2 == 0);
-        if (random() % 3 == 0) RegistryLoad(static_cast<int32_t>(6 + random() % 5), false);
+        RegistryLoad(MainSettingsKey, random() % 2 == 0 ? StartChoice::DrawFromAutoList : StartChoice::None);
+        if (random() % 3 == 0) RegistryLoad(static_cast<int32_t>(6 + random() % 5), StartChoice::None);
 
         const int bad = OutOfTableCount();
         EXPECT_EQ(bad, 0) << "case " << CurrentCase;

@@ -32,12 +32,12 @@ std::map<std::string, std::string> LookForms(const SceneLook& look) {
 
 // A main key of this format holding the record as it is now.
 void StoreMainKey() {
-    RegistrySave(false);
+    RegistrySave(SaveTarget::MainKey);
     ShownMessages.clear();
 }
 
 TEST_F(RegistryStore, FirstRunWithoutAKeyGivesTheFactorySettingSilently) {
-    Preset(3, true);
+    Preset(3, SwitchSettings::Keep);
     SceneSettings.Period = 5;
     SceneSettings.AutoList = 1 << 9;
     CurrentList = 4;
@@ -45,7 +45,7 @@ TEST_F(RegistryStore, FirstRunWithoutAKeyGivesTheFactorySettingSilently) {
     const int32_t next = DrawRandom();
     SeedRandom(77);
 
-    EXPECT_FALSE(RegistryLoad(-1, true));
+    EXPECT_FALSE(RegistryLoad(MainSettingsKey, StartChoice::DrawFromAutoList));
 
     EXPECT_TRUE(ShownMessages.empty()) << ShownMessages.front();
     EXPECT_EQ(LookForms(SceneSettings), LookForms(BuiltInLooks[0]));
@@ -64,9 +64,9 @@ TEST_F(RegistryStore, AnOlderFormatIsWipedWithItsListsAndTheFactorySettingApplie
         SetDword(SettingsKeyPath, "Period", 5);
         for (const char* subkey : {"custom1", "custom2", "custom3", "custom4", "custom5"})
             SetDword(SubkeyPath(subkey), "RenderingMode", 3);
-        Preset(5, true);
+        Preset(5, SwitchSettings::Keep);
 
-        RegistryLoad(version == 24 ? 7 : -1, true);
+        RegistryLoad(version == 24 ? 7 : MainSettingsKey, StartChoice::DrawFromAutoList);
 
         EXPECT_TRUE(ShownMessages.empty()) << version;
         EXPECT_FALSE(KeyExists(SettingsKeyPath)) << version;
@@ -80,7 +80,7 @@ TEST_F(RegistryStore, AKeyWithoutAVersionIsReportedAndWiped) {
     SetDword(SettingsKeyPath, "Period", 5);
     SetDword(SubkeyPath("custom2"), "RenderingMode", 3);
 
-    RegistryLoad(-1, true);
+    RegistryLoad(MainSettingsKey, StartChoice::DrawFromAutoList);
 
     EXPECT_EQ(ShownMessages, std::vector<std::string>{"ERROR: RegistryLoad() -> RegQueryValueEx() 1"});
     EXPECT_FALSE(KeyExists(SettingsKeyPath));
@@ -95,10 +95,10 @@ TEST_F(RegistryStore, ANewerFormatIsLeftAloneAndTheFactorySettingApplies) {
     SetDword(SubkeyPath("custom1"), "RenderingMode", 3);
     SetDword(SubkeyPath("custom5"), "RenderingMode", 3);
     for (int32_t list : {-1, 6}) {
-        Preset(4, true);
+        Preset(4, SwitchSettings::Keep);
         SceneSettings.Period = 7;
 
-        EXPECT_FALSE(RegistryLoad(list, true));
+        EXPECT_FALSE(RegistryLoad(list, StartChoice::DrawFromAutoList));
 
         EXPECT_TRUE(ShownMessages.empty());
         EXPECT_EQ(LookForms(SceneSettings), LookForms(BuiltInLooks[0])) << list;
@@ -113,7 +113,7 @@ TEST_F(RegistryStore, ANewerFormatIsLeftAloneAndTheFactorySettingApplies) {
 TEST_F(RegistryStore, SavingTheFactorySettingStoresItsKnownForms) {
     SetListName(7, "evening");
 
-    EXPECT_TRUE(RegistrySave(false));
+    EXPECT_TRUE(RegistrySave(SaveTarget::MainKey));
 
     EXPECT_TRUE(ShownMessages.empty());
     EXPECT_TRUE(SettingsStored);
@@ -147,14 +147,14 @@ TEST_F(RegistryStore, LoadingGivesBackTheStoredNumbersNotTheLooksDecimals) {
     SceneSettings.SavedList = 64;
     SceneSettings.OffSprinkle = 1;
     SetListName(6, "morning");
-    RegistrySave(false);
+    RegistrySave(SaveTarget::MainKey);
     const auto saved = StoredForms(SceneSettings);
     SettingsStored = false;
-    Preset(5, true);
+    Preset(5, SwitchSettings::Keep);
     SceneSettings.Period = SceneSettings.SavedList = SceneSettings.OffSprinkle = 3;
     SetListName(6, "other");
 
-    EXPECT_TRUE(RegistryLoad(-1, true));
+    EXPECT_TRUE(RegistryLoad(MainSettingsKey, StartChoice::DrawFromAutoList));
 
     EXPECT_TRUE(ShownMessages.empty());
     EXPECT_TRUE(SettingsStored);
@@ -173,7 +173,7 @@ TEST_F(RegistryStore, StoredNumbersReadAsTheirFields) {
     SetDword(SettingsKeyPath, "LineWidth", 15);
     SetDword(SettingsKeyPath, "OffSprinkle", 256);
 
-    RegistryLoad(-1, false);
+    RegistryLoad(MainSettingsKey, StartChoice::None);
     EXPECT_EQ(SceneSettings.Stack, 0);
     EXPECT_EQ(SceneSettings.Doubled, 1);
     EXPECT_EQ(SceneSettings.DepthAmpl, -1.0);
@@ -181,7 +181,7 @@ TEST_F(RegistryStore, StoredNumbersReadAsTheirFields) {
     EXPECT_EQ(SceneSettings.OffSprinkle, 256);
 
     SetDword(SettingsKeyPath, "DepthAmpl", 50);
-    RegistryLoad(-1, false);
+    RegistryLoad(MainSettingsKey, StartChoice::None);
     EXPECT_EQ(SceneSettings.DepthAmpl, 1.0);
     EXPECT_TRUE(ShownMessages.empty());
 }
@@ -201,10 +201,10 @@ TEST_F(RegistryStore, BadValuesAreReadByTheBufferRuleOrReportedAndLoadingGoesOn)
     SetDword(SettingsKeyPath, "RouteA", 99);
     DeleteValue(SettingsKeyPath, "Period");
     DeleteValue(SettingsKeyPath, "AutoList");
-    Preset(2, true);
+    Preset(2, SwitchSettings::Keep);
     SceneSettings.Period = 44;
 
-    EXPECT_TRUE(RegistryLoad(-1, false));
+    EXPECT_TRUE(RegistryLoad(MainSettingsKey, StartChoice::None));
 
     EXPECT_EQ(ShownMessages, (std::vector<std::string>{"ERROR: RegistryLoad() -> RegQueryValueEx() 1",
                                                        "ERROR: RegistryLoad() -> RegQueryValueEx()",
@@ -224,25 +224,25 @@ TEST_F(RegistryStore, BadValuesAreReadByTheBufferRuleOrReportedAndLoadingGoesOn)
 }
 
 TEST_F(RegistryStore, ASavedListHoldsTheLookAloneAndLoadingItLeavesEverythingElse) {
-    Preset(2, true);
+    Preset(2, SwitchSettings::Keep);
     SelectedList = 8;
-    EXPECT_TRUE(RegistrySave(true));
+    EXPECT_TRUE(RegistrySave(SaveTarget::SelectedListKey));
     EXPECT_TRUE(SettingsStored);
 
     std::map<std::string, std::string> expected = LookForms(BuiltInLooks[2]);
     EXPECT_EQ(ValuesOf(SubkeyPath("custom3")), expected);
     EXPECT_TRUE(ValuesOf(SettingsKeyPath).empty()) << "a list save writes nothing into the main key";
 
-    Preset(0, false);
+    Preset(0, SwitchSettings::Reset);
     SceneSettings.Period = 45;
     SceneSettings.AutoList = 5;
     SceneSettings.SavedList = 256;
     SceneSettings.OffSprinkle = 1;
     SetListName(8, "stored name");
-    RegistrySave(false);
+    RegistrySave(SaveTarget::MainKey);
     SetListName(8, "edited");
 
-    EXPECT_TRUE(RegistryLoad(8, false));
+    EXPECT_TRUE(RegistryLoad(8, StartChoice::None));
 
     EXPECT_TRUE(ShownMessages.empty());
     EXPECT_EQ(LookForms(SceneSettings), LookForms(BuiltInLooks[2]));
@@ -255,12 +255,12 @@ TEST_F(RegistryStore, ASavedListHoldsTheLookAloneAndLoadingItLeavesEverythingEls
 
 TEST_F(RegistryStore, AMissingListIsReportedOnceAndChangesNothing) {
     StoreMainKey();
-    Preset(4, true);
+    Preset(4, SwitchSettings::Keep);
     const auto before = StoredForms(SceneSettings);
 
     for (int32_t list : {7, 10, 1000}) {
         ShownMessages.clear();
-        EXPECT_FALSE(RegistryLoad(list, false));
+        EXPECT_FALSE(RegistryLoad(list, StartChoice::None));
         EXPECT_EQ(ShownMessages, std::vector<std::string>{"ERROR: RegistryLoad() -> RegOpenKeyEx()"}) << list;
         EXPECT_EQ(StoredForms(SceneSettings), before) << list;
     }
@@ -274,7 +274,7 @@ TEST_F(RegistryStore, ListNamesAreCutTo63CharactersAndUnreadableOnesAreEmpty) {
     SetDword(SettingsKeyPath, "custom4", 'A');
     SetText(SettingsKeyPath, "Default1", "renamed");
 
-    RegistryLoad(-1, false);
+    RegistryLoad(MainSettingsKey, StartChoice::None);
 
     EXPECT_TRUE(ShownMessages.empty());
     EXPECT_EQ(ListNames[6], std::string(63, 'a'));
@@ -287,7 +287,7 @@ TEST_F(RegistryStore, ListNamesAreCutTo63CharactersAndUnreadableOnesAreEmpty) {
     const std::vector<uint8_t> full(256, 'f');
     SetRaw(SettingsKeyPath, "custom1", REG_BINARY, full.data(), full.size());
     SetText(SettingsKeyPath, "custom2", std::string(255, 'g'));
-    RegistryLoad(-1, false);
+    RegistryLoad(MainSettingsKey, StartChoice::None);
     EXPECT_EQ(ListNames[6], std::string(63, 'f'));
     EXPECT_EQ(ListNames[7], std::string(63, 'g'));
 }
@@ -297,10 +297,11 @@ TEST_F(RegistryStore, TheStartUpChoiceDrawsOnlyWhenAskedWithAPeriodAndMarkedList
     struct Case {
         int32_t period;
         int32_t autoList;
-        bool choose;
+        StartChoice choice;
     };
-    for (const Case& c : {Case{30, 0, true}, Case{0, 8, true}, Case{30, 8, false}}) {
-        Preset(0, false);
+    for (const Case& c : {Case{30, 0, StartChoice::DrawFromAutoList},
+                          Case{0, 8, StartChoice::DrawFromAutoList}, Case{30, 8, StartChoice::None}}) {
+        Preset(0, SwitchSettings::Reset);
         SceneSettings.Period = c.period;
         SceneSettings.AutoList = c.autoList;
         StoreMainKey();
@@ -309,19 +310,19 @@ TEST_F(RegistryStore, TheStartUpChoiceDrawsOnlyWhenAskedWithAPeriodAndMarkedList
         const int32_t next = DrawRandom();
         SeedRandom(5);
 
-        EXPECT_TRUE(RegistryLoad(-1, c.choose));
+        EXPECT_TRUE(RegistryLoad(MainSettingsKey, c.choice));
         EXPECT_EQ(CurrentList, 9u);
         EXPECT_EQ(DrawRandom(), next);
         EXPECT_EQ(LookForms(SceneSettings), LookForms(BuiltInLooks[0]));
     }
 
     // One built-in list marked: it is applied, the switch settings stay.
-    Preset(0, false);
+    Preset(0, SwitchSettings::Reset);
     SceneSettings.Period = 30;
     SceneSettings.AutoList = 1 << 3;
     StoreMainKey();
     CurrentList = 3;  // the list applied before may come again
-    RegistryLoad(-1, true);
+    RegistryLoad(MainSettingsKey, StartChoice::DrawFromAutoList);
     EXPECT_EQ(CurrentList, 3u);
     EXPECT_EQ(LookForms(SceneSettings), LookForms(BuiltInLooks[3]));
     EXPECT_EQ(SceneSettings.Period, 30);
@@ -329,10 +330,10 @@ TEST_F(RegistryStore, TheStartUpChoiceDrawsOnlyWhenAskedWithAPeriodAndMarkedList
 }
 
 TEST_F(RegistryStore, TheStartUpChoiceFollowsItsSeedAndLoadsASavedList) {
-    Preset(5, true);
+    Preset(5, SwitchSettings::Keep);
     SelectedList = 6;
-    RegistrySave(true);
-    Preset(0, false);
+    RegistrySave(SaveTarget::SelectedListKey);
+    Preset(0, SwitchSettings::Reset);
     SceneSettings.AutoList = (1 << 6) | (1 << 4);
     StoreMainKey();
 
@@ -348,7 +349,7 @@ TEST_F(RegistryStore, TheStartUpChoiceFollowsItsSeedAndLoadsASavedList) {
     }
     ASSERT_EQ(expected, 6u);
 
-    EXPECT_TRUE(RegistryLoad(-1, true));
+    EXPECT_TRUE(RegistryLoad(MainSettingsKey, StartChoice::DrawFromAutoList));
 
     EXPECT_EQ(CurrentList, 6u);
     EXPECT_EQ(LookForms(SceneSettings), LookForms(BuiltInLooks[5]));
@@ -358,9 +359,9 @@ TEST_F(RegistryStore, TheStartUpChoiceFollowsItsSeedAndLoadsASavedList) {
 
 TEST_F(RegistryStore, DeletingAListRemovesItsSubkeyAndKeepsItsName) {
     SelectedList = 9;
-    RegistrySave(true);
+    RegistrySave(SaveTarget::SelectedListKey);
     SetListName(9, "gone soon");
-    RegistrySave(false);
+    RegistrySave(SaveTarget::MainKey);
     ASSERT_TRUE(KeyExists(SubkeyPath("custom4")));
 
     EXPECT_TRUE(RegistryDelete());
@@ -380,7 +381,7 @@ TEST_F(RegistryStore, SavingAListThatIsNotASavedListIsReportedAndWritesNothing) 
         ShownMessages.clear();
         SettingsStored = false;
         SelectedList = list;
-        EXPECT_FALSE(RegistrySave(true));
+        EXPECT_FALSE(RegistrySave(SaveTarget::SelectedListKey));
         EXPECT_EQ(ShownMessages, std::vector<std::string>{"ERROR: RegistrySave() -> RegCreateKey()"});
         EXPECT_TRUE(SettingsStored);
     }

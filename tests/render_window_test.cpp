@@ -13,6 +13,7 @@
 #include "shell/window_proc.h"
 #include "window/gl_setup.h"
 #include "window/render_window.h"
+#include "window/switch_timer.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ protected:
     void SetUp() override {
         Messages.clear();
         SetUserMessageObserver(Collect);
-        Preset(0, false);
+        Preset(0, SwitchSettings::Reset);
     }
     void TearDown() override {
         if (RenderWindow != nullptr) DestroyRenderWindow();
@@ -130,7 +131,7 @@ TEST_F(RenderWindowTest, HeldKeysKeepTheFullScreenSaverRunning) {
 
     SendMessageA(RenderWindow, WM_KEYDOWN, VK_RETURN, 0);
     EXPECT_EQ(SceneSettings.RenderingMode, BuiltInLooks[3].RenderingMode);
-    Preset(0, true);
+    Preset(0, SwitchSettings::Keep);
     SendMessageA(RenderWindow, WM_KEYDOWN, 'A', 0);
     EXPECT_EQ(SceneSettings.RenderingMode, BuiltInLooks[3].RenderingMode);
     ASSERT_NE(RenderWindow, nullptr);

@@ -78,6 +78,21 @@ TEST_F(SceneFrameTest, InStencilModeTheSprinkleShowsOnlyWhereTheLaserPassed) {
     }
 }
 
+// The driver decides what a frame draws: OffSprinkle hides the sprites, leaving the frame that no chosen
+// sprite gives, and a flat path (DepthAmpl exactly 0) is drawn as 0.04 draws it and keeps 0.04 for good.
+TEST_F(SceneFrameTest, OffSprinkleHidesTheSpritesAndAFlatPathIsTilted) {
+    SceneSettings.OffSprinkle = 1;
+    const std::vector<uint8_t> laserAlone = Frame();
+    SceneSettings.OffSprinkle = 0;
+    EXPECT_NE(Frame(), laserAlone);
+    SceneSettings.RouteA = SceneSettings.RouteB = 0;
+    EXPECT_EQ(Frame(), laserAlone);
+
+    SceneSettings.DepthAmpl = 0.0;
+    EXPECT_EQ(Frame(), laserAlone);
+    EXPECT_EQ(SceneSettings.DepthAmpl, 0.04);
+}
+
 TEST_F(SceneFrameTest, StackKeepsEveryFrameAndWithoutItOnlyTheLastShows) {
     SceneSettings.OffSprinkle = 1;
     SceneSettings.Stack = 1;

@@ -33,7 +33,7 @@ protected:
     void SetUp() override {
         Messages.clear();
         SetUserMessageObserver(Collect);
-        Preset(0, false);
+        Preset(0, SwitchSettings::Reset);
         ASSERT_TRUE(CreateRenderWindow(RenderWindowTitle, 640, 480, false));
     }
     void TearDown() override {

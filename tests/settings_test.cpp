@@ -64,7 +64,7 @@ TEST(Preset, EveryBuiltInLookGivesItsStoredFormsAndTouchesNothingElse) {
     ASSERT_EQ(std::size(BuiltInStoredForms), LookValueCount);
     for (uint32_t list = 0; list < BuiltInLookCount; ++list) {
         ScrambleSettings();
-        Preset(list, true);
+        Preset(list, SwitchSettings::Keep);
         const auto forms = StoredForms(SceneSettings);
         for (const StoredRow& row : BuiltInStoredForms)
             EXPECT_EQ(forms.at(row.value), row.looks[list]) << "Default" << list + 1 << " " << row.value;
@@ -79,7 +79,7 @@ TEST(Preset, TheFactorySettingResetsTheSwitchAndKeepsTheLists) {
     CurrentList = 8;
     SelectedList = 9;
 
-    Preset(0, false);
+    Preset(0, SwitchSettings::Reset);
 
     const auto forms = StoredForms(SceneSettings);
     EXPECT_EQ(forms.at("RenderingMode"), "1");
@@ -97,10 +97,10 @@ TEST(Preset, AnIndexBeyondTheBuiltInLooksAppliesNoLook) {
         ScrambleSettings();
         auto before = StoredForms(SceneSettings);
 
-        Preset(list, true);
+        Preset(list, SwitchSettings::Keep);
         EXPECT_EQ(StoredForms(SceneSettings), before) << "list " << list;
 
-        Preset(list, false);
+        Preset(list, SwitchSettings::Reset);
         before["Period"] = "60";
         before["AutoList"] = "63";
         EXPECT_EQ(StoredForms(SceneSettings), before) << "list " << list;

@@ -105,7 +105,7 @@ protected:
     }
 
     std::vector<FeedbackVertex> Draw() const {
-        return CaptureFeedback([] { DrawSprinkle(); });
+        return CaptureFeedback([] { DrawSprinkle(SceneSettings); });
     }
 
     SceneGL scene{ViewSize, ViewSize};
@@ -235,7 +235,7 @@ TEST_F(SprinkleTest, EachBlendingModeLooksAsItsNameSays) {
     for (int32_t mode = 0; mode < 3; ++mode) {
         s.BlendingMode = mode;
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        DrawSprinkle();
+        DrawSprinkle(SceneSettings);
         const CommonColour seen = MostCommonColour(scene.ReadColour(), {51, 51, 51});
         EXPECT_GT(seen.count, 100u) << mode;
         EXPECT_NEAR(seen.colour[0], expected[mode], 1) << mode;
@@ -249,12 +249,12 @@ TEST_F(SprinkleTest, EachBlendingModeLooksAsItsNameSays) {
 
 TEST_F(SprinkleTest, ABlendingModeOutsideTheTableKeepsTheLasersBlendFunction) {
     SceneSettings.BlendingMode = 2;  // "darkening"
-    DrawSprinkle();
+    DrawSprinkle(SceneSettings);
     EXPECT_EQ(GLenum(ReadSwitches().blendSource), GLenum{GL_SRC_ALPHA_SATURATE});
     for (int32_t mode : {3, -1}) {
         glBlendFunc(GL_SRC_COLOR, GL_ONE_MINUS_SRC_COLOR);
         SceneSettings.BlendingMode = mode;
-        DrawSprinkle();
+        DrawSprinkle(SceneSettings);
         const GLSwitches s = ReadSwitches();
         EXPECT_EQ(GLenum(s.blendSource), GLenum{GL_SRC_COLOR}) << mode;
         EXPECT_EQ(GLenum(s.blendDestination), GLenum{GL_ONE_MINUS_SRC_COLOR}) << mode;
@@ -268,7 +268,7 @@ TEST_F(SprinkleTest, TrailsOverAVisibleLaserFadeWithTheFrameRate) {
 
     s.Stack = 1;
     s.RenderingMode = 1;
-    DrawLaser();
+    DrawLaser(SceneSettings);
     EXPECT_EQ(SpriteAlpha(s), 1.0);  // no frame rate measured yet
     FrameRate = 50;
     EXPECT_DOUBLE_EQ(SpriteAlpha(s), std::sqrt(0.01 * (1 - std::cos(LaserAngleStep))) * (300 / 50.0));
@@ -279,17 +279,6 @@ TEST_F(SprinkleTest, TrailsOverAVisibleLaserFadeWithTheFrameRate) {
     s.Stencil = 0;
     s.RenderingMode = 15;  // names no Laser
     EXPECT_DOUBLE_EQ(SpriteAlpha(s), 300 / 255.0);
-}
-
-TEST_F(SprinkleTest, OffSprinkleDrawsNothingAndLeavesTheLasersState) {
-    SceneSettings.RenderingMode = 9;
-    SceneSettings.DepthTest = SceneSettings.Stencil = 1;
-    SceneSettings.Antialias = 1;
-    DrawLaser();
-    const GLSwitches laser = ReadSwitches();
-    SceneSettings.OffSprinkle = 1;
-    EXPECT_TRUE(Draw().empty());
-    EXPECT_TRUE(ReadSwitches() == laser);
 }
 
 TEST_F(SprinkleTest, RestoresWritesAndSwitchesOffWhatItUsed) {

@@ -52,7 +52,7 @@ void LoadGarbage(std::mt19937& random) {
     if (SceneSettings.Period != 0 && AnyListMarked(SceneSettings.AutoList)) {
         SeedListDraw();
         CurrentList = DrawStartList(SceneSettings.AutoList);
-        Preset(CurrentList, true);
+        Preset(CurrentList, SwitchSettings::Keep);
     }
 }
 
@@ -66,7 +66,7 @@ TEST(StoredDataFuzz, GarbageDecodesWithinTheTablesAndAFrameFollows) {
     SetFixedGLState(false);
     ResizeScene(320, 240);
     FixClock(4000);
-    Preset(0, false);
+    Preset(0, SwitchSettings::Reset);
 
     int outOfTable = 0;
     for (int seed = 0; seed < CaseCount; ++seed) {

@@ -81,7 +81,7 @@ protected:
 
 TEST_F(SetupViewTest, WithTheFlagsOffTheCameraOnlyDriftsInDepth) {
     glMatrixMode(GL_PROJECTION);
-    SetupView();
+    SetupView(SceneSettings);
     GLint mode = 0;
     glGetIntegerv(GL_MATRIX_MODE, &mode);
     EXPECT_EQ(mode, GL_MODELVIEW);
@@ -92,7 +92,7 @@ TEST_F(SetupViewTest, WithTheFlagsOffTheCameraOnlyDriftsInDepth) {
 
 TEST_F(SetupViewTest, TheFlagsWanderRollAndTurnTheScene) {
     SceneSettings.RotateX = SceneSettings.RotateY = SceneSettings.RotateZ = 1;
-    SetupView();
+    SetupView(SceneSettings);
 
     const double t = ViewTime();
     const double eye = (0.2 * std::sin(10 * t) + 0.7) * 1500;
@@ -106,17 +106,17 @@ TEST_F(SetupViewTest, TheFlagsWanderRollAndTurnTheScene) {
 
 TEST_F(SetupViewTest, TheSameClockAndPhaseGiveTheSamePoseAndSpeedZeroStandsStill) {
     SceneSettings.RotateZ = 1;
-    SetupView();
+    SetupView(SceneSettings);
     const Matrix first = CurrentModelview();
     glLoadIdentity();
-    SetupView();
+    SetupView(SceneSettings);
     EXPECT_EQ(CurrentModelview(), first);
 
     SceneSettings.SpeedView = 0;
-    SetupView();
+    SetupView(SceneSettings);
     const Matrix still = CurrentModelview();
     FixClock(999999);
-    SetupView();
+    SetupView(SceneSettings);
     EXPECT_EQ(CurrentModelview(), still);
 }
 

@@ -9,7 +9,8 @@ bool ExtensionListHas(const char* extensions, const char* name);
 bool HasExtension(const char* name);
 
 // Whether every shown frame is copied back into the back buffer: in full screen, unless the vendor string is
-// exactly "Intel" or "Microsoft Corporation", whose drivers are known not to need (or to mishandle) it.
+// exactly "Intel" or "Microsoft Corporation".
+// WORKAROUND: those two vendors' drivers are known not to need the copy, or to mishandle it.
 bool VendorCopiesFrontBuffer(const char* vendor, bool fullScreen);
 
 // The state a new context keeps for its whole life: depth and stencil functions, hints, the read buffer

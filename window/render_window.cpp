@@ -2,15 +2,13 @@
 
 #include <GL/gl.h>
 
-#include <algorithm>
-
 #include "overlay/font.h"
 #include "overlay/overlay.h"
 #include "platform/user_message.h"
 #include "render/textures.h"
 #include "resources/resource_ids.h"
-#include "settings/scene_settings.h"
 #include "window/gl_setup.h"
+#include "window/switch_timer.h"
 
 HWND RenderWindow = nullptr;
 HDC RenderDC = nullptr;
@@ -78,9 +76,9 @@ void FillPixelFormat() {
     PixelFormat.iLayerType = PFD_MAIN_PLANE;
 }
 
-// Whether reading the front buffer gives back what a swap has shown. Some implementations (Mesa's under
-// Wine, for one) keep the back buffer across a swap but read the front buffer as black; copying it back
-// would then wipe the picture in every frame instead of keeping its trails. One nearly black frame is shown.
+// Whether reading the front buffer gives back what a swap has shown. One nearly black frame is shown.
+// WORKAROUND: Mesa under Wine keeps the back buffer across a swap but reads the front buffer as black;
+// copying it back would wipe the picture in every frame instead of keeping its trails.
 bool FrontBufferReadsBack() {
     glClearColor(0, 0, 16 / 255.0f, 1);
     glClear(GL_COLOR_BUFFER_BIT);
@@ -136,21 +134,8 @@ void InitGLState() {
 
 }  // namespace
 
-UINT AutoSwitchInterval(int32_t period) {
-    // A negative period counts as the huge unsigned number it is; SetTimer takes at most about 24.8 days.
-    const uint64_t ms = uint64_t{static_cast<uint32_t>(period)} * 1000;
-    return static_cast<UINT>(std::min<uint64_t>(ms, USER_TIMER_MAXIMUM));
-}
-
 void SetRenderWindowProcedure(WNDPROC procedure) {
     WindowProcedure = procedure;
-}
-
-void ArmAutoSwitchTimer() {
-    if (RenderWindow == nullptr) return;
-    KillTimer(RenderWindow, AutoSwitchTimer);
-    if (SceneSettings.Period != 0)
-        SetTimer(RenderWindow, AutoSwitchTimer, AutoSwitchInterval(SceneSettings.Period), nullptr);
 }
 
 bool CreateRenderWindow(const char* title, int width, int height, bool fullScreen) {

@@ -1,5 +1,5 @@
 // The one window the scene is drawn in, with its OpenGL context: display-mode change for full screen, the
-// window class "ForOpenGL", the window, the auto-switch timer, the pixel format and the context.
+// window class "ForOpenGL", the window, the pixel format and the context.
 #pragma once
 
 #include <windows.h>
@@ -25,7 +25,6 @@ constexpr int WindowModeWidth = 640;
 constexpr int WindowModeHeight = 480;
 
 constexpr const char* RenderWindowTitle = PLUMORA_TITLE;
-constexpr UINT_PTR AutoSwitchTimer = 1;
 
 // The procedure of every render window created from now on: the application's handling of its messages
 // and keys, set once at start-up. Until then (and for nullptr) a window gets the system's default procedure.
@@ -36,10 +35,3 @@ bool CreateRenderWindow(const char* title, int width, int height, bool fullScree
 
 // Tears everything down, restoring the display mode and the cursor; every handle is null afterwards.
 void DestroyRenderWindow();
-
-// Kills timer 1 of the render window and, while Period is not 0, sets it again for a full period. The timer
-// posts WM_TIMER with id AutoSwitchTimer to the window's procedure.
-void ArmAutoSwitchTimer();
-
-// The timer's interval in milliseconds for a Period in seconds, within what SetTimer accepts.
-UINT AutoSwitchInterval(int32_t period);

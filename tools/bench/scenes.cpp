@@ -74,7 +74,7 @@ bool SetField(const StoredValue& stored, double value) {
 }  // namespace
 
 bool ApplyScene(const BenchScene& scene) {
-    Preset(scene.look, false);
+    Preset(scene.look, SwitchSettings::Reset);
     SceneSettings.Period = 0;
     SceneSettings.OffSprinkle = 0;
     for (const SettingChange& change : scene.changes) {
