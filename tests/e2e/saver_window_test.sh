@@ -41,15 +41,6 @@ case_mouse_does_nothing() {
   expect_running_for 2
 }
 
-case_f2_toggles_without_ending() {
-  start_saver /s
-  wait_window_geometry 20 "$FULL" >/dev/null
-  key F2
-  expect_running_for 1
-  key F2
-  expect_running_for 1
-}
-
 case_f3_toggles_window_mode() {
   start_saver /s
   wait_window_geometry 20 "$FULL" >/dev/null
