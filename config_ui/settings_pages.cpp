@@ -112,22 +112,40 @@ void FillControls(HWND page, SettingsTab tab) {
         if (tick.tab == tab) SendDlgItemMessageA(page, tick.control, TBM_SETTIC, 0, tick.value);
 }
 
+// The list combo shows the list selected last or, before any was selected and while the auto-switch runs,
+// the list it applied last. "Done" and "Clear" act on the list shown, which only the user's choice changes.
+void ShowSelectedList(HWND page) {
+    if (SelectedList == 0 && SceneSettings.Period != 0) SelectedList = CurrentList;
+    if (SelectedList != 0 || SceneSettings.Period != 0)
+        SendDlgItemMessageA(page, IDC_LIST_NAME, CB_SETCURSEL, SelectedList, 0);
+}
+
 void InitPage(HWND page, SettingsTab tab) {
     PlacePage(page);
     FillControls(page, tab);
     CurrentPage = page;
+    if (tab == SwitchTab) ShowSelectedList(page);
     SyncControls(SyncDirection::SettingsToControls);
-    if (tab == SwitchTab && SelectedList != 0)
-        SendDlgItemMessageA(page, IDC_LIST_NAME, CB_SETCURSEL, SelectedList, 0);
+}
+
+// Whether a control's command reports a value the user changed: a click, a chosen item, an edited text. A
+// control that merely gains or loses the focus (as the first one does when its page is created) changes
+// nothing, so visiting a page never rewrites a setting that its control cannot show.
+bool ReportsAChange(WPARAM wParam) {
+    const WORD code = HIWORD(wParam);
+    return code == BN_CLICKED || code == CBN_SELCHANGE || code == EN_CHANGE;
 }
 
 // The pages Laser, Sprinkle, Color and General: every click, selection, edit and slider move of the live
 // page reaches the settings at once.
 template <SettingsTab Tab>
-INT_PTR CALLBACK EditPageProc(HWND page, UINT message, WPARAM, LPARAM) {
+INT_PTR CALLBACK EditPageProc(HWND page, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
         case WM_INITDIALOG: InitPage(page, Tab); return TRUE;
         case WM_COMMAND:
+            if (page == CurrentPage && ReportsAChange(wParam))
+                SyncControls(SyncDirection::ControlsToSettings);
+            return TRUE;
         case WM_HSCROLL:
             if (page == CurrentPage) SyncControls(SyncDirection::ControlsToSettings);
             return TRUE;
@@ -139,6 +157,7 @@ INT_PTR CALLBACK EditPageProc(HWND page, UINT message, WPARAM, LPARAM) {
 // "Done": the current look becomes saved list SelectedList, under the name typed into the list combo.
 void SaveSelectedList(HWND page) {
     if (!ListButtonsEnabled(SelectedList)) return;
+    const SettingsWork work;  // the look stays the one the user saw when pressing "Done", to the last save
     PlayDialogSound(IDW_DONE);
     if (!SettingsStored) RegistrySave(SaveTarget::MainKey);
 
@@ -159,6 +178,7 @@ void SaveSelectedList(HWND page) {
 // "Clear": saved list SelectedList is forgotten; it keeps its display name.
 void ClearSelectedList(HWND page) {
     if (!ListButtonsEnabled(SelectedList)) return;
+    const SettingsWork work;
     PlayDialogSound(IDW_CLEAR);
     SceneSettings.SavedList &= ~ListBits[SelectedList];
     SceneSettings.AutoList &= ~ListBits[SelectedList];
@@ -167,13 +187,32 @@ void ClearSelectedList(HWND page) {
     RegistrySave(SaveTarget::MainKey);
 }
 
+// A list chosen in the list combo becomes SelectedList and its look replaces the current one: a built-in
+// look keeps the switch settings, a saved list is read from its key, a list that was never saved changes
+// nothing. This is the only way the Switch page changes the look.
+void ChooseList(HWND page) {
+    const LRESULT selection = SendDlgItemMessageA(page, IDC_LIST_NAME, CB_GETCURSEL, 0, 0);
+    if (selection < 0 || selection >= static_cast<LRESULT>(ListCount)) return;
+    SelectedList = static_cast<uint32_t>(selection);
+    if (SelectedList < BuiltInLookCount || (SceneSettings.SavedList & ListBits[SelectedList]) != 0)
+        ApplyList(SelectedList);
+}
+
 INT_PTR CALLBACK SwitchPageProc(HWND page, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
         case WM_INITDIALOG: InitPage(page, SwitchTab); return TRUE;
         case WM_COMMAND:
-            if (LOWORD(wParam) == IDC_DONE) SaveSelectedList(page);
-            if (LOWORD(wParam) == IDC_CLEAR) ClearSelectedList(page);
-            if (page == CurrentPage) SyncControls(SyncDirection::ControlsToSettings);
+            if (page != CurrentPage || !ReportsAChange(wParam)) return TRUE;
+            switch (LOWORD(wParam)) {
+                case IDC_DONE: SaveSelectedList(page); break;
+                case IDC_CLEAR: ClearSelectedList(page); break;
+                case IDC_LIST_NAME:
+                    if (HIWORD(wParam) == CBN_SELCHANGE) ChooseList(page);
+                    break;
+                default: break;
+            }
+            // The check boxes and the period; the enabling rules follow the chosen list.
+            SyncControls(SyncDirection::ControlsToSettings);
             return TRUE;
         case WM_DESTROY: ForgetPage(page); return FALSE;
         default: return FALSE;

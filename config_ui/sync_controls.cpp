@@ -8,7 +8,6 @@
 #include "config_ui/settings_pages.h"
 #include "resources/dialog_ids.h"
 #include "settings/control_values.h"
-#include "settings/registry_store.h"
 #include "settings/scene_settings.h"
 #include "window/switch_timer.h"
 
@@ -86,28 +85,16 @@ HWND ListCheck(uint32_t list) {
     return PageControl(SwitchTab, IDC_FIRST_LIST_CHECK + static_cast<int>(list));
 }
 
-// The selected list's look replaces the current one: a built-in look keeps the switch settings, a saved
-// list is read from its key, a list that was never saved changes nothing.
-void ApplySelectedList() {
-    if (SelectedList < BuiltInLookCount ||
-        (SelectedList < ListCount && (SceneSettings.SavedList & ListBits[SelectedList]) != 0))
-        ApplyList(SelectedList);
-}
-
-void ReadLists() {
-    const LRESULT selection = SendMessageA(PageControl(SwitchTab, IDC_LIST_NAME), CB_GETCURSEL, 0, 0);
-    if (selection >= 0 && selection < static_cast<LRESULT>(ListCount))
-        SelectedList = static_cast<uint32_t>(selection);
+// The Switch page's check boxes are AutoList. Its list combo is the page's own: the selection changes only
+// when the user chooses a list, never when values move (config_ui/settings_pages.cpp).
+void ReadListChecks() {
     std::array<bool, ListCount> checked{};
     for (uint32_t list = 0; list < ListCount; ++list)
         checked[list] = SendMessageA(ListCheck(list), BM_GETCHECK, 0, 0) == BST_CHECKED;
     SceneSettings.AutoList = AutoListFromChecks(checked);
-    ApplySelectedList();
 }
 
-void ShowLists() {
-    if (SceneSettings.Period != 0)
-        SendMessageA(PageControl(SwitchTab, IDC_LIST_NAME), CB_SETCURSEL, CurrentList, 0);
+void ShowListChecks() {
     for (uint32_t list = 0; list < ListCount; ++list)
         SendMessageA(ListCheck(list), BM_SETCHECK,
                      (SceneSettings.AutoList & ListBits[list]) != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -136,12 +123,12 @@ void SyncControls(SyncDirection direction) {
     if (Syncing) return;
     Syncing = true;
     const int tab = SelectedTab();
-    // The Switch page moves its lists after the list combo and before the period edit.
+    // The Switch page moves its list checks before the period edit.
     if (tab == SwitchTab && PageControl(SwitchTab, IDC_LIST_NAME) != nullptr) {
         if (direction == SyncDirection::ControlsToSettings)
-            ReadLists();
+            ReadListChecks();
         else
-            ShowLists();
+            ShowListChecks();
     }
     TransferFields(tab, direction);
     ApplyEnablingRules();

@@ -229,6 +229,7 @@ bool WriteSettings(SaveTarget target) {
 }  // namespace
 
 bool RegistryLoad(int32_t listIndex, StartChoice startChoice) {
+    const SettingsWork work;
     OpenKey mainKey;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, MainKeyPath, 0, KEY_ALL_ACCESS, mainKey.Receive()) !=
         ERROR_SUCCESS) {
@@ -266,12 +267,14 @@ bool RegistryLoad(int32_t listIndex, StartChoice startChoice) {
 }
 
 bool RegistrySave(SaveTarget target) {
+    const SettingsWork work;
     const bool complete = WriteSettings(target);
     SettingsStored = true;
     return complete;
 }
 
 bool RegistryDelete() {
+    const SettingsWork work;
     OpenKey mainKey;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, MainKeyPath, 0, KEY_ALL_ACCESS, mainKey.Receive()) != ERROR_SUCCESS)
         return false;

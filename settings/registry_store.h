@@ -10,6 +10,21 @@
 // left alone. Either way the factory setting applies.
 constexpr int32_t StoredFormatVersion = 25;
 
+// A load, a save or a switch, from its start to its end. Their message boxes run message loops in which the
+// auto-switch timer goes on ticking; a switch inside one would change the settings that the rest of the work
+// reads or writes (a saved key mixing two looks). The auto-switch does nothing while one is under way.
+class SettingsWork {
+public:
+    SettingsWork() { ++depth_; }
+    ~SettingsWork() { --depth_; }
+    SettingsWork(const SettingsWork&) = delete;
+    SettingsWork& operator=(const SettingsWork&) = delete;
+    static bool UnderWay() { return depth_ > 0; }
+
+private:
+    static inline int depth_ = 0;
+};
+
 // Where a load reads from: the main key (MainSettingsKey, or any index below 6), or saved list 6-9's subkey.
 constexpr int32_t MainSettingsKey = -1;
 

@@ -7,17 +7,10 @@
 #include "settings/registry_store.h"
 #include "settings/scene_settings.h"
 
-namespace {
-
-// A switch in progress. Loading a saved list can show a message box, and the timer goes on ticking inside
-// the box's message loop: each tick would switch again and open another box over the first.
-bool Switching = false;
-
-}  // namespace
-
 void AutoSwitch() {
-    if (Switching || SceneSettings.Period == 0 || !AnyListMarked(SceneSettings.AutoList)) return;
-    Switching = true;
+    if (SettingsWork::UnderWay() || SceneSettings.Period == 0 || !AnyListMarked(SceneSettings.AutoList))
+        return;
+    const SettingsWork work;
 
     SeedListDraw();
     CurrentList = DrawSwitchList(CurrentList, SceneSettings.AutoList);
@@ -26,5 +19,4 @@ void AutoSwitch() {
     SyncControls(SyncDirection::SettingsToControls);
     // Trails that Stack kept from the old look would otherwise linger under the new one.
     glClear(GL_COLOR_BUFFER_BIT);
-    Switching = false;
 }

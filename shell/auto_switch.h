@@ -4,5 +4,6 @@
 
 // Draws another list, applies it, refreshes an open Configuration page (which also re-arms the timer for a
 // full period) and clears the picture. Does nothing while Period is 0 or no list is marked, and nothing while
-// a switch is still under way (its message box open): a switch never runs inside another.
+// a load, a save or another switch is under way (SettingsWork, settings/registry_store.h): a tick inside one
+// of their message boxes never changes the settings they are working on.
 void AutoSwitch();

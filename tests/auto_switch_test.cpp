@@ -139,6 +139,27 @@ void TickInsideTheBox(const char* text, const char* caption, MessageIcon icon) {
     if (ShownMessages.size() < 5) AutoSwitch();
 }
 
+// A tick inside a load's or a save's message box switches nothing: a load reads one key's look alone, and a
+// save writes the look it started with.
+TEST_F(AutoSwitchTest, NoSwitchRunsInsideALoadOrASave) {
+    Preset(4, SwitchSettings::Keep);
+    SceneSettings.AutoList = 1 << 1;
+    RegistrySave(SaveTarget::MainKey);
+    const auto stored = StoredForms(SceneSettings);
+    DeleteValue(SettingsKeyPath, "Stack");  // reported, then loading goes on with the next value
+    SetUserMessageObserver(TickInsideTheBox);
+
+    RegistryLoad(MainSettingsKey, StartChoice::None);
+    EXPECT_EQ(ShownMessages, std::vector<std::string>{"ERROR: RegistryLoad() -> RegQueryValueEx()"});
+    EXPECT_EQ(CurrentList, 0u);
+    EXPECT_EQ(StoredForms(SceneSettings), stored);
+
+    SelectedList = 3;  // a built-in list has no key: the save tells so
+    EXPECT_FALSE(RegistrySave(SaveTarget::SelectedListKey));
+    EXPECT_EQ(CurrentList, 0u);
+    EXPECT_EQ(StoredForms(SceneSettings), stored);
+}
+
 // A saved list gone from the registry: its message is shown once, however often the timer ticks while it is
 // open; the look stays, and the switch still clears the picture and restarts the period.
 TEST_F(AutoSwitchTest, AMissingSavedListKeepsTheLookButTheSwitchStillClearsAndRestartsThePeriod) {

@@ -9,6 +9,7 @@
 #include "dialog_driver.h"
 #include "settings/control_values.h"
 #include "settings/registry_store.h"
+#include "shell/auto_switch.h"
 #include "stored_forms.h"
 
 namespace {
@@ -280,6 +281,49 @@ TEST_F(DialogPages, SwitchPageSetsThePeriodTheListsAndAppliesTheSelectedList) {
     EXPECT_TRUE(KillTimer(RenderWindow, AutoSwitchTimer));
 }
 
+// The look the user makes survives the pages: visiting each of them (Default3's Density of 100 lies beyond
+// its bar), the focus coming and going, a box ticked, a period typed and Done on an empty slot all keep it,
+// and the list it was saved as gives it back. Saving over a saved list: choose it (its look appears), change
+// the look, Done.
+TEST_F(DialogPages, ALookMadeOnThePagesIsKeptUntilSavedAndComesBackAsSaved) {
+    Preset(2, SwitchSettings::Keep);
+    HWND dialog = OpenOverRenderWindow();  // shown: a new page's first control takes the focus
+    Choose(IDC_RENDERING_MODE, 3);
+    Type(IDC_LINE_WIDTH, "4.5");
+    const auto made = LookForms(SceneSettings);
+    for (int tab : {1, 2, 3, 5, 4})
+        SelectTab(dialog, tab);
+    for (int control : {IDC_LIST_NAME, IDC_PERIOD, IDC_FIRST_LIST_CHECK + 2, IDC_DONE})
+        SetFocus(PageItem(control));
+    Click(IDC_FIRST_LIST_CHECK + 2);
+    Type(IDC_PERIOD, "45");
+    SelectTab(dialog, 0);
+    SelectTab(dialog, 4);
+    EXPECT_EQ(LookForms(SceneSettings), made);
+    EXPECT_EQ(SceneSettings.AutoList, 63 - 4);
+    EXPECT_EQ(SceneSettings.Period, 45);
+
+    Choose(IDC_LIST_NAME, 8);  // never saved: chosen, nothing applied
+    SendMessageA(PageItem(IDC_LIST_NAME), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("made"));
+    Click(IDC_DONE);
+    EXPECT_EQ(LookForms(SceneSettings), made);
+    Choose(IDC_LIST_NAME, 1);
+    EXPECT_EQ(LookForms(SceneSettings), LookForms(BuiltInLooks[1]));
+    Choose(IDC_LIST_NAME, 8);
+    EXPECT_EQ(LookForms(SceneSettings), made);
+
+    SelectTab(dialog, 0);
+    Choose(IDC_RENDERING_MODE, 12);
+    const auto changed = LookForms(SceneSettings);
+    SelectTab(dialog, 4);
+    EXPECT_EQ(SelectionOf(IDC_LIST_NAME), 8);
+    Click(IDC_DONE);
+    Choose(IDC_LIST_NAME, 0);
+    Choose(IDC_LIST_NAME, 8);
+    EXPECT_EQ(LookForms(SceneSettings), changed);
+    EXPECT_EQ(ListNames[8], "made");
+}
+
 TEST_F(DialogPages, StackAndStencilFromStoredSettingsLockEachOther) {
     SceneSettings.Stack = 1;
     SceneSettings.Stencil = 1;
@@ -382,6 +426,24 @@ TEST_F(SwitchPageLists, ClearForgetsTheListButKeepsItsName) {
     const auto main = ValuesOf(SettingsKeyPath);
     EXPECT_EQ(main.at("SavedList"), "0");
     EXPECT_EQ(main.at("AutoList"), "63");
+}
+
+// An auto-switch while the page is open leaves the chosen list and the typed name: Done saves the look into
+// that list under that name.
+TEST_F(SwitchPageLists, AnAutoSwitchLeavesTheChosenListAndTheTypedName) {
+    Choose(IDC_LIST_NAME, 8);
+    SendMessageA(PageItem(IDC_LIST_NAME), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("dusk"));
+    SceneSettings.AutoList = 1 << 3;
+    AutoSwitch();
+    EXPECT_EQ(CurrentList, 3u);
+    EXPECT_EQ(SelectionOf(IDC_LIST_NAME), 8);
+    EXPECT_EQ(TextOf(IDC_LIST_NAME), "dusk");
+
+    Click(IDC_DONE);
+    EXPECT_EQ(ListNames[8], "dusk");
+    EXPECT_EQ(ListNames[3], "Default4");
+    EXPECT_EQ(ValuesOf(SubkeyPath("custom3")).at("RenderingMode"),
+              std::to_string(BuiltInLooks[3].RenderingMode));
 }
 
 TEST_F(SwitchPageLists, DoneAndClearDoNothingForABuiltInList) {
