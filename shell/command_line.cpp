@@ -39,17 +39,29 @@ uint64_t ParseHandle(const char* text) {
     return value;
 }
 
+// Past the program's path as Windows writes it: in quotes when it holds a blank (the argument follows the
+// closing quote), otherwise up to the first blank. A quote that never closes takes the whole line.
+const char* SkipProgramPath(const char* cursor) {
+    while (*cursor == ' ')
+        ++cursor;
+    if (*cursor == '"') {
+        ++cursor;
+        while (*cursor != '\0' && *cursor != '"')
+            ++cursor;
+        return *cursor == '"' ? cursor + 1 : cursor;
+    }
+    while (*cursor != '\0' && *cursor != ' ')
+        ++cursor;
+    return cursor;
+}
+
 }  // namespace
 
 ParsedCommandLine ParseCommandLine(const char* commandLine) {
     ParsedCommandLine parsed{Config, 0, false};
     if (commandLine == nullptr) return parsed;
 
-    const char* cursor = commandLine;
-    while (*cursor == ' ')
-        ++cursor;
-    while (*cursor != '\0' && *cursor != ' ')
-        ++cursor;  // the program's path
+    const char* cursor = SkipProgramPath(commandLine);
     while (*cursor == ' ')
         ++cursor;
     if (*cursor == '\0') return parsed;  // no argument

@@ -14,8 +14,9 @@ struct ParsedCommandLine {
     bool ownerIsForegroundWindow;
 };
 
-// Parses the whole process command line. The line is split at blanks only; the first word is the
-// program's path. From the start of the second word the first letter decides the mode, scanning on
-// through the words that follow; for the modes that take a handle the first run of digits after the
-// letter is the handle. With no second word the mode is Config, and with no letter anywhere it is Other.
+// Parses the whole process command line. The program's path comes first, in quotes when Windows quoted it
+// (a path with blanks), otherwise up to the first blank; the rest is split at blanks only. From the start of
+// the argument the first letter decides the mode, scanning on through the words that follow; for the modes
+// that take a handle the first run of digits after the letter is the handle. With no argument the mode is
+// Config, and with no letter anywhere it is Other.
 ParsedCommandLine ParseCommandLine(const char* commandLine);

@@ -32,9 +32,14 @@ TEST(ParseCommandLine, ScreenSaverArguments) {
         // The scan for the letter, and for the handle after it, runs on through the following words.
         {"Plumora.scr // 12 /c 34", Config, 34, false},
         {"Plumora.scr /c // 7", Config, 7, false},
-        // Quotes mean nothing: a blank in the path makes its second piece the argument.
-        {"\"C:\\Program Files\\Plumora.scr\" /c", Other, 0, false},
-        {"\"C:\\My Savers\\Plumora.scr\"", Saver, 0, false},
+        // A path in quotes, as Windows writes one with blanks, is skipped whole; the argument may follow
+        // the closing quote at once. A quote that never closes takes the whole line.
+        {"\"C:\\Program Files\\Plumora.scr\" /c", Config, 0, true},
+        {"\"C:\\My Savers\\Plumora.scr\" /p 1234", Preview, 1234, false},
+        {"\"C:\\My Savers\\Plumora.scr\"", Config, 0, false},
+        {"  \"C:\\Plumora.scr\"/s", Saver, 0, false},
+        {"\"C:\\My Savers\\Plumora.scr /s", Config, 0, false},
+        // Unquoted, the path ends at the first blank, and what follows is the argument.
         {"C:\\Apps Plumora.scr /s", Preview, 0, true},
         // No letter anywhere: the scan stops at the end of the line.
         {"Plumora.scr /123", Other, 0, false},
