@@ -28,6 +28,10 @@ namespace {
 constexpr LPARAM ModalMark = 1;
 HWND ModalDialog = nullptr;
 
+// The dialog's default command, which Enter sends unless a button has the focus: it names no control and
+// does nothing. Enter typed to confirm a width or a period must neither close the dialog nor cancel it.
+constexpr WORD EnterCommand = 0x7FFF;
+
 char TabTexts[TabCount][9] = {"Laser", "Sprinkle", "Color", "General", "Switch", "Help"};
 
 HINSTANCE Module() {
@@ -160,8 +164,9 @@ BOOL InitDialog(HWND dialog, LPARAM mark) {
     SendMessageA(TabControl, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&PageRect));
     SendMessageA(TabControl, TCM_SETCURSEL, CurrentTab, 0);
     ShowPage(dialog);
-    // The tabs take the focus: the arrow keys switch pages, Tab leads on to Save, and Enter and Escape
-    // both act as Cancel, the default button.
+    SendMessageA(dialog, DM_SETDEFID, EnterCommand, 0);
+    // The tabs take the focus: the arrow keys switch pages and Tab leads on to Save. Escape cancels; Enter
+    // clicks a button only when it has the focus.
     SetFocus(TabControl);
     return FALSE;
 }
@@ -224,6 +229,7 @@ BOOL Command(HWND dialog, int id) {
         case IDOK: Save(dialog); return TRUE;
         case IDCANCEL: Cancel(dialog); return TRUE;
         case IDC_DEFAULT: Default(); return TRUE;
+        case EnterCommand: return TRUE;
         default: return FALSE;
     }
 }

@@ -114,14 +114,28 @@ TEST_F(ConfigDialog, CancelWithTheAutoSwitchOnReappliesTheRunningListAndRestarts
     EXPECT_TRUE(KillTimer(RenderWindow, AutoSwitchTimer));
 }
 
-TEST_F(ConfigDialog, EscapeInTheDialogOverTheSaverCancelsTheDialogNotTheSaver) {
-    HWND dialog = OpenOverRenderWindow();
-    PostMessageA(GetDlgItem(dialog, IDC_TABS), WM_KEYDOWN, VK_ESCAPE, 0);
+// A key typed into the dialog over the saver, as the main loop hands it on.
+void TypeKey(HWND window, WPARAM key) {
+    PostMessageA(window, WM_KEYDOWN, key, 0);
     MSG message{};
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
         if (!RouteDialogKeys(message)) DispatchMessageA(&message);
+}
+
+// Enter confirms a field: the dialog stays and so does the change. Escape cancels the dialog, not the saver.
+TEST_F(ConfigDialog, EnterKeepsTheDialogAndItsChangesAndEscapeCancelsTheDialogNotTheSaver) {
+    HWND dialog = OpenOverRenderWindow();
+    SetFocus(PageItem(IDC_LINE_WIDTH));
+    Type(IDC_LINE_WIDTH, "3.5");
+    TypeKey(PageItem(IDC_LINE_WIDTH), VK_RETURN);
+    TypeKey(GetDlgItem(dialog, IDC_TABS), VK_RETURN);
+    EXPECT_TRUE(IsWindow(dialog));
+    EXPECT_FLOAT_EQ(SceneSettings.LineWidth, 3.5f);
+
+    TypeKey(GetDlgItem(dialog, IDC_TABS), VK_ESCAPE);
     EXPECT_FALSE(IsWindow(dialog));
     EXPECT_NE(RenderWindow, nullptr);
+    EXPECT_FLOAT_EQ(SceneSettings.LineWidth, 1.0f);
 }
 
 // The close box keeps edits and Default's look alike, unstored.
@@ -241,7 +255,7 @@ VOID CALLBACK PressSave(HWND, UINT, UINT_PTR timer, DWORD) {
 VOID CALLBACK PressEscape(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
     ModalSeen = ConfigDialogs().front();
-    // Cancel is the default button, and the modal loop knows the keyboard: Escape cancels.
+    // The modal loop knows the keyboard: Escape cancels.
     PostMessageA(ModalSeen, WM_KEYDOWN, VK_ESCAPE, 0);
 }
 

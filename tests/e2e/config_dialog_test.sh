@@ -5,17 +5,6 @@ SCR=$1
 source "$(dirname "$0")/lib.sh"
 KEY='HKCU\Control Panel\Screen Saver.Plumora'
 
-# Waits up to $1 seconds for a shown Configuration dialog; prints its X window id.
-wait_config_dialog() {
-  local deadline=$((SECONDS + $1)) id
-  while [ $SECONDS -lt $deadline ]; do
-    id=$({ xdotool search --onlyvisible --name '^Configuration$' 2>/dev/null || true; } | head -1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  fail "no Configuration dialog within $1 s"
-}
-
 # A value of the settings key as "wine reg query" shows it (a DWORD in hex); the unnamed one is "(Default)".
 stored_value() {
   { timeout 30 wine reg query "$KEY" 2>/dev/null || true; } | tr -d '\r' | awk -v name="$1" '$1 == name {print $3}'
@@ -23,20 +12,50 @@ stored_value() {
 
 case_configure_shows_dialog() {
   timeout 30 wine reg delete "$KEY" /f >/dev/null 2>&1 || true
-  local args id leave
+  local args id
   # No argument, /c, and owner handles that name no window: each shows the dialog.
-  for args in "/c Escape" "Return" "/c:0 Escape" "/c:99999 Escape"; do
-    leave=${args##* }
+  for args in "" "/c" "/c:0" "/c:99999"; do
     # shellcheck disable=SC2086
-    if [ "$args" = "$leave" ]; then start_saver; else start_saver ${args% *}; fi
+    start_saver $args
     id=$(wait_config_dialog 20)
     [ -z "$(render_window)" ] || fail "'$args' opened a render window before Save"
-    # Cancel is the default button: Escape and Enter leave the dialog, and with no render window the
-    # program ends.
-    xdotool key --window "$id" "$leave" 2>/dev/null
+    # Enter confirms a field and leaves the dialog open; Escape cancels it, and with no render window the
+    # program ends. (A key pressed the moment the dialog appears may come before it has the keyboard.)
+    sleep 0.5
+    xdotool key --window "$id" Return 2>/dev/null
+    expect_running_for 3
+    [ -n "$(xdotool search --onlyvisible --name '^Configuration$' 2>/dev/null)" ] || fail "'$args': Enter closed it"
+    xdotool key --window "$id" Escape 2>/dev/null
     [ "$(wait_exit 15)" = 0 ] || fail "'$args' did not end it with exit code 0"
   done
   [ -z "$(stored_value Period)" ] || fail "Cancel stored settings"
+}
+
+# The stored look, unlike any list (Default3's look in "triangle strip", its Density of 100 beyond the
+# Sprinkle page's bar), survives a visit to every page and Enter, and Save stores it as it is.
+case_configure_keeps_the_look() {
+  write_key 25 0 63
+  for value in "RenderingMode 3" "Density 100" "SymmetryMode 2"; do
+    reg_quiet add "$KEY" /v ${value% *} /t REG_DWORD /d ${value#* } /f || fail "wine reg add failed"
+  done
+  start_saver /c
+  local id
+  id=$(wait_config_dialog 20)
+  sleep 0.5
+  # The arrow keys on the tabs go through every page and back to the first.
+  local step
+  for step in Right Right Right Right Right Left Left Left Left Left Return; do
+    xdotool key --window "$id" $step 2>/dev/null
+    sleep 0.3
+  done
+  saver_running || fail "Enter ended the program"
+  xdotool key --window "$id" Tab 2>/dev/null
+  sleep 0.3
+  xdotool key --window "$id" Return 2>/dev/null
+  wait_window_mode 20 >/dev/null
+  [ "$(stored_value RenderingMode)" = 0x3 ] || fail "the look was replaced: RenderingMode $(stored_value RenderingMode)"
+  [ "$(stored_value Density)" = 0x64 ] || fail "visiting the pages changed Density to $(stored_value Density)"
+  [ "$(stored_value SymmetryMode)" = 0x2 ] || fail "the look was replaced: SymmetryMode $(stored_value SymmetryMode)"
 }
 
 case_configure_save_opens_window() {

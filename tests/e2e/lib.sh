@@ -125,6 +125,17 @@ click_close_button() {
   xdotool mousemove $((x + w - border - 9)) $((y + (top + border) / 2)) click 1 2>/dev/null
 }
 
+# Waits up to $1 seconds for a shown Configuration dialog; prints its X window id.
+wait_config_dialog() {
+  local deadline=$((SECONDS + $1)) id
+  while [ $SECONDS -lt $deadline ]; do
+    id=$({ xdotool search --onlyvisible --name '^Configuration$' 2>/dev/null || true; } | head -1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  fail "no Configuration dialog within $1 s"
+}
+
 # Takes a screenshot of the whole screen into $1.
 screenshot() { import -window root "$1" 2>/dev/null || fail "no screenshot"; }
 

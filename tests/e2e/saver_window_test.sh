@@ -18,6 +18,34 @@ case_ends_at_once() {
   done
 }
 
+# Windows quotes a path that holds a blank, and the mode is the argument's: from "C:\My Savers" the preview
+# ends at once, the configure switch shows the dialog, and /s covers the screen.
+case_quoted_path_with_blanks() {
+  local dir
+  dir="$(mktemp -d)/My Savers"
+  mkdir -p "$dir"
+  cp "$SCR" "$dir/Plumora.scr"
+  SCR="$dir/Plumora.scr"
+  start_saver /p 1234
+  local deadline=$((SECONDS + 15))
+  while saver_running && [ $SECONDS -lt $deadline ]; do
+    [ -z "$(render_window)" ] || fail "/p from a path with a blank opened a window"
+    sleep 0.05
+  done
+  [ "$(wait_exit 1)" = 0 ] || fail "/p: exit code $(cat "$SAVER_EXIT_FILE")"
+
+  start_saver /c
+  wait_config_dialog 20 >/dev/null
+  [ -z "$(render_window)" ] || fail "/c from a path with a blank opened a render window"
+  stop_saver
+
+  start_saver /s
+  wait_window_geometry 20 "$FULL" >/dev/null
+  key q
+  [ "$(wait_exit 15)" = 0 ] || fail "/s from a path with a blank did not end with q"
+  rm -rf "$(dirname "$dir")"
+}
+
 case_covers_the_screen() {
   for args in "/s" "/x" "-S"; do
     start_saver $args
