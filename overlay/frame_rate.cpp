@@ -1,5 +1,6 @@
 #include "overlay/frame_rate.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -30,7 +31,8 @@ bool UpdateFrameRate() {
     return true;
 }
 
-bool SlowFirstRun(bool settingsStored) {
+bool SlowFirstRun(bool settingsStored, int refreshHz) {
+    const double enough = refreshHz > 1 ? std::min(100.0, 0.9 * refreshHz) : 100.0;
     const int64_t measuredAt = FrameWindowStart();
-    return !settingsStored && FrameRate < 100.0f && measuredAt > 5000 && measuredAt < 10000;
+    return !settingsStored && FrameRate < enough && measuredAt > 5000 && measuredAt < 10000;
 }

@@ -7,6 +7,7 @@
 #include "render/laser.h"
 #include "render/sprinkle.h"
 #include "render/view.h"
+#include "window/gl_setup.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ GLbitfield FrameClearBits(const SceneLook& look) {
 }
 
 void MeasureFrameRate() {
-    if (UpdateFrameRate() && SlowFirstRun(SettingsStored)) SceneSettings.OffSprinkle = 1;
+    if (UpdateFrameRate() && SlowFirstRun(SettingsStored, DisplayRefreshRate)) SceneSettings.OffSprinkle = 1;
 }
 
 void DrawFrame(bool showInfo) {

@@ -78,6 +78,9 @@ LRESULT CALLBACK RenderWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
         case WM_TIMER:
             if (wParam == AutoSwitchTimer) AutoSwitch();
             return 0;
+        case WM_SYSCOMMAND:  // the screen saver is running: the idle time must not start another over it
+            if ((wParam & 0xFFF0) == SC_SCREENSAVE) return 0;
+            return DefWindowProcA(window, message, wParam, lParam);
         default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }

@@ -14,6 +14,12 @@ TEST(ExtensionListHas, MatchesWholeWordsOnly) {
     EXPECT_FALSE(ExtensionListHas("", "GL_EXT_bgra"));
     EXPECT_FALSE(ExtensionListHas(nullptr, "GL_EXT_bgra"));
     EXPECT_TRUE(ExtensionListHas("GL_A  GL_B ", "GL_B"));
+
+    // The swap interval is offered in either string; a driver may have no WGL string at all.
+    EXPECT_TRUE(SwapControlOffered(list, nullptr));
+    EXPECT_TRUE(SwapControlOffered("GL_EXT_bgra", "WGL_ARB_pixel_format WGL_EXT_swap_control"));
+    EXPECT_FALSE(SwapControlOffered("GL_EXT_bgra", "WGL_EXT_swap_control_tear"));
+    EXPECT_FALSE(SwapControlOffered(nullptr, nullptr));
 }
 
 TEST(VendorCopiesFrontBuffer, OnlyExactVendorNamesAreExempt) {

@@ -13,6 +13,7 @@
 #include "settings/presets.h"
 #include "settings/scene_settings.h"
 #include "shell/frame.h"
+#include "window/gl_setup.h"
 
 namespace {
 
@@ -97,26 +98,38 @@ TEST_F(OverlayTest, ReadOutAppearsOnceTheFirstSecondIsOverAndShowsTheSteadyRate)
     EXPECT_NE(after.find("FPS = 60.0"), std::string::npos) << after;
 }
 
+// A display that waits for its retrace holds a fast machine at its refresh rate: below 100 frames a second,
+// but no sign of a slow one.
 TEST_F(OverlayTest, OnlyASlowFirstRunSwitchesTheSprinkleOff) {
     struct Case {
         bool stored;
         double frameMs;
         int32_t startMs;
+        int refreshHz;
         int32_t expected;
     };
     const Case cases[] = {
-        {false, 20, 4500, 1},   // 50 frames per second, window closing in the 6th second
-        {true, 20, 4500, 0},    // settings stored: never
-        {false, 5, 4500, 0},    // 200 frames per second
-        {false, 20, 10500, 0},  // too late: the first windows close after the 10th second
+        {false, 20, 4500, 0, 1},              // 50 frames per second, window closing in the 6th second
+        {true, 20, 4500, 0, 0},               // settings stored: never
+        {false, 5, 4500, 0, 0},               // 200 frames per second
+        {false, 20, 10500, 0, 0},             // too late: the first windows close after the 10th second
+        {false, 1000.0 / 60, 4500, 60, 0},    // held at a 60 Hz display's retrace
+        {false, 1000.0 / 75, 4500, 75, 0},    // and at 75 Hz
+        {false, 1000.0 / 60, 4500, 1, 1},     // a driver that names no rate: 100 counts
+        {false, 1000.0 / 30, 4500, 60, 1},    // half a 60 Hz display's rate: slow
+        {false, 1000.0 / 120, 4500, 144, 0},  // 100 counts on a faster display
+        {false, 1000.0 / 90, 4500, 144, 1},
     };
     for (const Case& c : cases) {
         ResetFrameRate();
         SceneSettings.OffSprinkle = 0;
         SettingsStored = c.stored;
+        DisplayRefreshRate = c.refreshHz;
         RunFrames(c.startMs, c.frameMs, 3000);
-        EXPECT_EQ(SceneSettings.OffSprinkle, c.expected) << c.startMs << " " << c.frameMs;
+        EXPECT_EQ(SceneSettings.OffSprinkle, c.expected)
+            << c.startMs << " " << c.frameMs << " " << c.refreshHz;
     }
+    DisplayRefreshRate = 0;
 }
 
 // A window closes with the first frame more than 1000 ms after it began, and the slow-first-run rule looks

@@ -51,6 +51,13 @@ TEST_F(RenderWindowTest, WindowModeGivesA640By480ClientAreaWhateverWasAsked) {
     EXPECT_EQ(client.bottom - client.top, 480);
     EXPECT_FALSE(CopyFrontBuffer);
     EXPECT_NE(GetWindowLongA(RenderWindow, GWL_STYLE) & WS_CAPTION, 0);
+    // Swaps do not wait for the display where the driver lets them.
+    using GetSwapInterval = int(WINAPI*)();
+    const auto swapInterval =
+        reinterpret_cast<GetSwapInterval>(reinterpret_cast<void*>(wglGetProcAddress("wglGetSwapIntervalEXT")));
+    if (swapInterval != nullptr) {
+        EXPECT_EQ(swapInterval(), 0);
+    }
 
     DestroyRenderWindow();
     ExpectAllHandlesNull();
@@ -215,6 +222,26 @@ TEST_F(RenderWindowTest, TheAutoSwitchTimerFollowsPeriod) {
     SceneSettings.Period = 0;
     ArmAutoSwitchTimer();
     EXPECT_FALSE(KillTimer(RenderWindow, AutoSwitchTimer));
+}
+
+// The system commands that reach the system's own handling, which tells a CBT hook before it acts.
+std::vector<WPARAM> SystemCommandsCarriedOut;
+
+LRESULT CALLBACK WatchSystemCommands(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_SYSCOMMAND) SystemCommandsCarriedOut.push_back(wParam & 0xFFF0);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The running saver refuses the idle time's request to start the screen saver over it; every other system
+// command goes on to the system.
+TEST_F(RenderWindowTest, TheRunningSaverRefusesAScreenSaverOverItself) {
+    ASSERT_TRUE(CreateRenderWindow(RenderWindowTitle, 640, 480, false));
+    SystemCommandsCarriedOut.clear();
+    const HHOOK hook = SetWindowsHookExA(WH_CBT, WatchSystemCommands, nullptr, GetCurrentThreadId());
+    SendMessageA(RenderWindow, WM_SYSCOMMAND, SC_SCREENSAVE, 0);
+    SendMessageA(RenderWindow, WM_SYSCOMMAND, SC_RESTORE, 0);
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(SystemCommandsCarriedOut, std::vector<WPARAM>{SC_RESTORE});
 }
 
 }  // namespace

@@ -19,9 +19,12 @@ bool ExtensionListHas(const char* extensions, const char* name) {
     return false;
 }
 
-bool HasExtension(const char* name) {
-    return ExtensionListHas(reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS)), name);
+bool SwapControlOffered(const char* glExtensions, const char* wglExtensions) {
+    return ExtensionListHas(glExtensions, "WGL_EXT_swap_control") ||
+           ExtensionListHas(wglExtensions, "WGL_EXT_swap_control");
 }
+
+int DisplayRefreshRate = 0;
 
 bool VendorCopiesFrontBuffer(const char* vendor, bool fullScreen) {
     if (vendor != nullptr && (strcmp(vendor, "Intel") == 0 || strcmp(vendor, "Microsoft Corporation") == 0))

@@ -5,8 +5,13 @@
 // Whether name is one whole blank-separated word of extensions.
 bool ExtensionListHas(const char* extensions, const char* name);
 
-// Whether the current context's extension string (GL_EXTENSIONS) names the extension.
-bool HasExtension(const char* name);
+// Whether the swap interval can be set (WGL_EXT_swap_control): some drivers name it in the OpenGL extension
+// string, others only in the WGL one. Either may be null.
+bool SwapControlOffered(const char* glExtensions, const char* wglExtensions);
+
+// The refresh rate of the render window's display in Hz, as its device context reported it when the context
+// was created; 0 natively, and 0 or 1 where the driver does not say.
+extern int DisplayRefreshRate;
 
 // Whether every shown frame is copied back into the back buffer: in full screen, unless the vendor string is
 // exactly "Intel" or "Microsoft Corporation".

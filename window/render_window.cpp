@@ -92,6 +92,27 @@ bool FrontBufferReadsBack() {
     return pixel[2] >= 8;
 }
 
+// A WGL function of the current context, or null where the driver has none.
+template <class Function>
+Function WglFunction(const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(wglGetProcAddress(name)));
+}
+
+// The WGL extension string of the render window's device context; null where the driver offers none.
+const char* WglExtensions() {
+    if (const auto arb = WglFunction<const char*(WINAPI*)(HDC)>("wglGetExtensionsStringARB"))
+        return arb(RenderDC);
+    if (const auto ext = WglFunction<const char*(WINAPI*)()>("wglGetExtensionsStringEXT")) return ext();
+    return nullptr;
+}
+
+// Frames follow each other as fast as they can be drawn; swaps must not wait for the display.
+void TurnSwapIntervalOff() {
+    if (!SwapControlOffered(reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS)), WglExtensions()))
+        return;
+    if (const auto swapInterval = WglFunction<BOOL(WINAPI*)(int)>("wglSwapIntervalEXT")) swapInterval(0);
+}
+
 // Creates and activates the context; on failure tears the window down, tells the user and returns false.
 bool CreateGLContext() {
     const auto fail = [](const char* text) {
@@ -112,12 +133,8 @@ bool CreateGLContext() {
     CopyFrontBuffer =
         VendorCopiesFrontBuffer(reinterpret_cast<const char*>(glGetString(GL_VENDOR)), FullScreen);
 
-    // Frames follow each other as fast as they can be drawn; swaps must not wait for the display.
-    if (HasExtension("WGL_EXT_swap_control")) {
-        using SwapIntervalProc = BOOL(WINAPI*)(int);
-        const PROC proc = wglGetProcAddress("wglSwapIntervalEXT");
-        if (proc != nullptr) reinterpret_cast<SwapIntervalProc>(reinterpret_cast<void*>(proc))(0);
-    }
+    TurnSwapIntervalOff();
+    DisplayRefreshRate = GetDeviceCaps(RenderDC, VREFRESH);
     if (CopyFrontBuffer) CopyFrontBuffer = FrontBufferReadsBack();
     return true;
 }
