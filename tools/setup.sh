@@ -6,7 +6,7 @@ packages=(
   cmake g++ make pkg-config clang-format
   g++-mingw-w64-x86-64-posix
   wine wine64 fonts-wine fonts-liberation libgl1-mesa-dri
-  xvfb xdotool x11-utils imagemagick
+  xvfb xdotool x11-utils imagemagick webp
   libgl1-mesa-dev libglu1-mesa-dev libosmesa6-dev
   googletest libbenchmark-dev libpng-dev
   msitools wixl

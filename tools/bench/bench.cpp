@@ -16,7 +16,6 @@
 // The empty frame (nothing chosen but the clear, the copy and glFinish) is the baseline.
 #include <GL/gl.h>
 #include <GL/glext.h>
-#include <GL/osmesa.h>
 
 #include <algorithm>
 #include <chrono>
@@ -26,17 +25,12 @@
 #include <string>
 #include <vector>
 
-#include "overlay/frame_rate.h"
-#include "overlay/overlay.h"
+#include "offscreen.h"
 #include "platform/bitmap_source.h"
-#include "platform/clock.h"
 #include "png_file.h"
-#include "render/textures.h"
 #include "scenes.h"
 #include "settings/presets.h"
 #include "settings/scene_settings.h"
-#include "shell/frame.h"
-#include "window/gl_setup.h"
 
 namespace {
 
@@ -53,9 +47,6 @@ struct Options {
     bool cpuOnly = false;  // only the CPU-side run of each scene, for profiling
     bool list = false;     // print the scenes' names and end
 };
-
-// The first frame's clock reading: a minute into the run.
-constexpr int64_t StartMs = 60000;
 
 bool ParseOptions(int argc, char** argv, Options& o) {
     for (int i = 1; i < argc; ++i) {
@@ -89,50 +80,28 @@ bool ParseOptions(int argc, char** argv, Options& o) {
     return o.frames > 0 && o.width > 0 && o.height > 0 && o.stepMs >= 0;
 }
 
-bool Chosen(const Options& o, const char* name) {
-    if (o.only.empty()) return true;
-    const std::string list = "," + o.only + ",";
-    return list.find("," + std::string(name) + ",") != std::string::npos;
-}
-
-const BenchScene* FindScene(const std::string& name) {
-    for (const BenchScene& scene : BenchScenes())
-        if (name == scene.name) return &scene;
-    return nullptr;
-}
-
-void DrawOneFrame(const Options& o, int f) {
-    FixClock(StartMs + f * o.stepMs);
-    DrawFrame(false);
-    glCopyPixels(0, 0, o.width, o.height, GL_COLOR);
-    glFinish();
-}
-
 // The timed frames alone go through here, so that a profile can leave out the warm-up and llvmpipe's shader
 // compilation: valgrind --tool=callgrind --collect-atstart=no --toggle-collect='*TimedFrame*'
 // plumora_bench --cpu-only --only Default2 --frames 20
-__attribute__((noinline)) void TimedFrame(const Options& o, int f) {
-    DrawOneFrame(o, f);
+__attribute__((noinline)) void TimedFrame(const Offscreen& screen, const Options& o, int f) {
+    DrawClockFrame(screen, StartMs + f * o.stepMs);
 }
 
 // The milliseconds of each frame, every frame ending with glFinish. A few frames go first untimed: llvmpipe
 // compiles its shaders for each new combination of state when it first meets it.
-std::vector<double> TimeFrames(const Options& o, bool discardRaster) {
+std::vector<double> TimeFrames(const Offscreen& screen, const Options& o, bool discardRaster) {
     constexpr int WarmUpFrames = 5;
-    // Every run starts the clock afresh, and the frame counter with it: a counter left from the run before
-    // would see the clock go back. The Sprinkle's trails fade by the rate the clock step stands for.
-    ResetFrameRate();
-    FrameRate = o.stepMs > 0 ? 1000.0f / o.stepMs : 0.0f;
+    StartFrameClock(o.stepMs);  // every run starts the clock afresh
     if (discardRaster) glEnable(GL_RASTERIZER_DISCARD);
     for (int f = 0; f < WarmUpFrames; ++f)
-        DrawOneFrame(o, f);
+        DrawClockFrame(screen, StartMs + f * o.stepMs);
     glDisable(GL_RASTERIZER_DISCARD);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     if (discardRaster) glEnable(GL_RASTERIZER_DISCARD);
     std::vector<double> ms(static_cast<size_t>(o.frames));
     for (int f = 0; f < o.frames; ++f) {
         const auto start = std::chrono::steady_clock::now();
-        TimedFrame(o, f);
+        TimedFrame(screen, o, f);
         ms[f] = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     }
     glDisable(GL_RASTERIZER_DISCARD);
@@ -152,21 +121,6 @@ double RateReached(std::vector<double> ms, double share) {
     std::sort(ms.begin(), ms.end());
     const size_t index = std::min(ms.size() - 1, static_cast<size_t>((1 - share) * ms.size()));
     return 1000 / ms[index];
-}
-
-std::vector<uint8_t> ReadPicture(const Options& o) {
-    std::vector<uint8_t> rgb(static_cast<size_t>(o.width) * o.height * 3);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, o.width, o.height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-    return rgb;
-}
-
-// look1.png … look6.png for the built-in looks, the scene's name with dashes for the others.
-std::string SnapshotName(size_t index, const char* name) {
-    if (index < BuiltInLookCount) return "look" + std::to_string(index + 1) + ".png";
-    std::string file = name;
-    std::replace(file.begin(), file.end(), ' ', '-');
-    return file + ".png";
 }
 
 }  // namespace
@@ -196,21 +150,11 @@ int main(int argc, char** argv) {
     }
     if (!o.bitmaps.empty()) SetBitmapFolder(o.bitmaps);
 
-    std::vector<uint8_t> buffer(static_cast<size_t>(o.width) * o.height * 4);
-    OSMesaContext context = OSMesaCreateContextExt(OSMESA_RGBA, 24, 8, 0, nullptr);
-    if (context == nullptr ||
-        !OSMesaMakeCurrent(context, buffer.data(), GL_UNSIGNED_BYTE, o.width, o.height)) {
+    Offscreen screen;
+    if (!OpenOffscreen(screen, o.width, o.height, o.phase)) {
         fprintf(stderr, "plumora_bench: cannot create an OSMesa context\n");
         return 1;
     }
-    // As a new render window's context is prepared.
-    LoadTextures();
-    BuildDisplayLists();
-    BuildOverlayLists();
-    SetFixedGLState(false);
-    ResizeScene(o.width, o.height);
-    TimePhase = o.phase;
-    SettingsStored = true;  // the looks as a configured saver shows them, without the first-run prompt
 
     printf("Plumora scene benchmark: %s, %s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)),
            reinterpret_cast<const char*>(glGetString(GL_VERSION)));
@@ -222,7 +166,7 @@ int main(int argc, char** argv) {
     Preset(0, SwitchSettings::Reset);
     SceneSettings.RenderingMode = 0;
     SceneSettings.RouteA = SceneSettings.RouteB = 0;
-    const double empty = Mean(TimeFrames(o, false));
+    const double empty = Mean(TimeFrames(screen, o, false));
     printf("%-26s %9.2f %7.1f\n", "empty", empty, 1000 / empty);
 
     int status = 0;
@@ -230,18 +174,18 @@ int main(int argc, char** argv) {
     const std::vector<BenchScene>& scenes = BenchScenes();
     for (size_t i = 0; i < scenes.size(); ++i) {
         const BenchScene& scene = scenes[i];
-        if (!Chosen(o, scene.name)) continue;
+        if (!SceneChosen(o.only, scene.name)) continue;
         if (!ApplyScene(scene)) {
             fprintf(stderr, "plumora_bench: scene \"%s\" changes an unknown value\n", scene.name);
             status = 1;
             continue;
         }
-        const double cpu = Mean(TimeFrames(o, true));
+        const double cpu = Mean(TimeFrames(screen, o, true));
         if (o.cpuOnly) {
             printf("%-26s %9s %7s %7s %7s %9.2f\n", scene.name, "-", "-", "-", "-", cpu);
             continue;
         }
-        const std::vector<double> full = TimeFrames(o, false);
+        const std::vector<double> full = TimeFrames(screen, o, false);
         const double mean = Mean(full), fps = 1000 / mean;
         if (i < BuiltInLookCount && (slowestLook == 0 || fps < slowestLook)) slowestLook = fps;
         printf("%-26s %9.2f %7.1f %7.1f %7.1f %9.2f %9.2f", scene.name, mean, fps, RateReached(full, 0.5),
@@ -249,8 +193,8 @@ int main(int argc, char** argv) {
         if (i >= BuiltInLookCount && slowestLook > 0) printf(" %7.2f", fps / slowestLook);
         printf("\n");
         fflush(stdout);
-        const std::string path = o.out + "/" + SnapshotName(i, scene.name);
-        if (!WritePng(path, o.width, o.height, ReadPicture(o))) {
+        const std::string path = o.out + "/" + SceneFileName(i, scene.name, ".png");
+        if (!WritePng(path, o.width, o.height, ReadPicture(screen))) {
             fprintf(stderr, "plumora_bench: cannot write %s\n", path.c_str());
             status = 1;
         }
@@ -261,6 +205,6 @@ int main(int argc, char** argv) {
         "GL_RASTERIZER_DISCARD (path,\ncolours, matrices, list recording and vertex processing, no "
         "fragments). raster: the difference.\nempty: view, clear, copy-back and glFinish only. ratio: fps "
         "over the slowest built-in look's fps.\n");
-    OSMesaDestroyContext(context);
+    CloseOffscreen(screen);
     return status;
 }

@@ -1,5 +1,6 @@
 #include "scenes.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <type_traits>
@@ -72,6 +73,25 @@ bool SetField(const StoredValue& stored, double value) {
 }
 
 }  // namespace
+
+const BenchScene* FindScene(const std::string& name) {
+    for (const BenchScene& scene : BenchScenes())
+        if (name == scene.name) return &scene;
+    return nullptr;
+}
+
+bool SceneChosen(const std::string& only, const char* name) {
+    if (only.empty()) return true;
+    const std::string list = "," + only + ",";
+    return list.find("," + std::string(name) + ",") != std::string::npos;
+}
+
+std::string SceneFileName(size_t index, const char* name, const char* extension) {
+    if (index < BuiltInLookCount) return "look" + std::to_string(index + 1) + extension;
+    std::string file = name;
+    std::replace(file.begin(), file.end(), ' ', '-');
+    return file + extension;
+}
 
 bool ApplyScene(const BenchScene& scene) {
     Preset(scene.look, SwitchSettings::Reset);

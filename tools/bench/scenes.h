@@ -30,3 +30,13 @@ bool ApplyScene(const BenchScene& scene);
 // loading reads back: format version, every look value and switch values that keep the look fixed (Period
 // 0, the Sprinkle on).
 std::string SceneRegistryFile(const BenchScene& scene);
+
+// The scene of that name; null when there is none.
+const BenchScene* FindScene(const std::string& name);
+
+// Whether the scene is among the comma-separated names in only; an empty list chooses every scene.
+bool SceneChosen(const std::string& only, const char* name);
+
+// The file a picture of scene number index is written to: look1 … look6 for the built-in looks, the scene's
+// name with dashes for the others, then the extension (".png").
+std::string SceneFileName(size_t index, const char* name, const char* extension);
