@@ -6,13 +6,16 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <iterator>
+#include <vector>
 
 #include "platform/clock.h"
 #include "render/colour.h"
 #include "render/quad_batch.h"
 #include "render/recursion.h"
+#include "render/screen_size.h"
 #include "render/textures.h"
 #include "settings/choices.h"
 #include "settings/scene_settings.h"
@@ -83,6 +86,16 @@ constexpr MirrorSet SymmetryMirrors[] = {
     {FourWayMirrors, std::size(FourWayMirrors)},
 };
 static_assert(std::size(SymmetryMirrors) == SymmetryModeCount, "one mirror set per symmetry choice");
+
+// The mirror factors of a SymmetryMode's copies, for the sizes of the shapes on screen.
+std::vector<std::array<double, 2>> MirrorFactors(int32_t symmetryMode) {
+    std::vector<std::array<double, 2>> factors;
+    if (symmetryMode < SymmetryNull || symmetryMode >= SymmetryModeCount) return factors;
+    const MirrorSet& set = SymmetryMirrors[symmetryMode];
+    for (size_t i = 0; i < set.count; ++i)
+        factors.push_back({set.mirrors[i].x, set.mirrors[i].y});
+    return factors;
+}
 
 // The "plastic tube" blend colour: a grey of AlphaLaser / 4, rewritten by every textured frame.
 GLfloat TextureEnvColour[4] = {0.0f, 0.0f, 0.0f, 0.0f};
@@ -188,11 +201,12 @@ struct Segment {
 };
 
 // The shape of one segment, standing on p and turned along (dx, dy). The ellipse takes its extents from the
-// change in y (along) and in x (across) towards c, the circle chain a size from dx + dy; both are the unit
-// circle's list under one matrix each. A strip reaches along the segment's length and LineWidth times its
-// own height across; it joins the batch that the path draws at its end.
+// change in y (along) and in x (across) towards c, the circle chain a size from dx + dy; both are a unit
+// circle's list under one matrix each, of as many segments as the shape's size on screen needs in the nearest
+// of the copies the frame draws. A strip reaches along the segment's length and LineWidth times its own
+// height across; it joins the batch that the path draws at its end.
 void DrawSegmentShape(const SceneLook& look, double t, const Segment& s, const Colour& colour,
-                      QuadBatch& strips) {
+                      const ScreenMapping& screen, QuadBatch& strips) {
     const double degrees = std::atan2(s.dy, s.dx) * 180 / 3.141592653589793;
     if (look.RenderingMode >= FirstTexturedMode) {
         const int strip = LaserStyles[look.RenderingMode].strip;
@@ -209,11 +223,17 @@ void DrawSegmentShape(const SceneLook& look, double t, const Segment& s, const C
     } else {
         sx = sy = std::fabs(s.dx + s.dy) / (std::sin(50 * t) * (std::cos(3 * t) * 3) + 6);  // divisor 3 to 9
     }
+    // The outline's half axes in the plane, as the rotation and the scaling below turn and stretch them, and
+    // the segments they need on screen in the nearest copy.
+    const double radians = degrees * 3.141592653589793 / 180, cosine = std::cos(radians),
+                 sine = std::sin(radians);
+    const double pixels =
+        PixelRadius(screen, {s.px, s.py, s.z}, {sx * cosine, sx * sine}, {-sy * sine, sy * cosine});
     glPushMatrix();
     glTranslated(s.px, s.py, s.z);
     glRotated(degrees, 0, 0, 1);
     glScaled(sx, sy, 1);
-    glCallList(CircleList);
+    glCallList(CircleListFor(pixels));
     glPopMatrix();
 }
 
@@ -223,6 +243,9 @@ void DrawSegmentShape(const SceneLook& look, double t, const Segment& s, const C
 void TraceSegmentStyle(const SceneLook& look, CurveState& curve, const LaserTime& time) {
     static QuadBatch strips;  // keeps its storage from frame to frame
     strips.Clear();
+    const ScreenMapping screen = look.RenderingMode < FirstTexturedMode
+                                     ? CurrentScreenMapping(MirrorFactors(look.SymmetryMode))
+                                     : ScreenMapping{};
     const double t = time.t;
     double px = curve.radius * std::cos(curve.angle);
     double py = curve.radius * std::sin(curve.angle);
@@ -234,11 +257,11 @@ void TraceSegmentStyle(const SceneLook& look, CurveState& curve, const LaserTime
         const double r = curve.radius, a = curve.angle, z = DepthAt(r);
         double cx = r * std::cos(a), cy = r * std::sin(a);
         const double dx = cx - px, dy = cy - py;
-        DrawSegmentShape(look, t, {px, py, z, cx, cy, dx, dy}, colour, strips);
+        DrawSegmentShape(look, t, {px, py, z, cx, cy, dx, dy}, colour, screen, strips);
         if (look.Doubled) {
             cx = r * std::cos(-a);
             cy = r * std::sin(-a);
-            DrawSegmentShape(look, t, {px, py, z, cx, cy, dx, dy}, colour, strips);
+            DrawSegmentShape(look, t, {px, py, z, cx, cy, dx, dy}, colour, screen, strips);
         }
         px = cx;
         py = cy;

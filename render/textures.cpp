@@ -2,6 +2,8 @@
 
 #include <GL/glu.h>
 
+#include <cmath>
+
 #include "platform/bitmap_source.h"
 #include "platform/user_message.h"
 #include "render/recursion.h"
@@ -10,7 +12,7 @@
 std::array<GLuint, SpriteCount> SpriteTextures{};
 std::array<GLuint, StripCount> StripTextures{};
 GLuint LaserList = 0;
-GLuint CircleList = 0;
+std::array<GLuint, CircleSegmentCounts.size()> CircleLists{};
 
 namespace {
 
@@ -33,7 +35,15 @@ constexpr std::array StripImages = {
 };
 static_assert(StripImages.size() == StripCount, "one bitmap per strip picture");
 
-constexpr int UnitCircleSegments = 144;
+// The most a circle's outline may stray from the true circle, in pixels.
+constexpr double OutlineTolerance = 0.25;
+
+size_t CircleListIndex(double pixelRadius) {
+    constexpr double Pi = 3.141592653589793;
+    for (size_t i = 0; i + 1 < CircleSegmentCounts.size(); ++i)
+        if (pixelRadius * (1 - std::cos(Pi / CircleSegmentCounts[i])) <= OutlineTolerance) return i;
+    return CircleSegmentCounts.size() - 1;
+}
 
 // Fills texture name from a bitmap with four bits per channel. Sprites are magnified far more often than
 // minified and take the nearest texel when shrunk; strips, which shrink along long segments, are mipmapped.
@@ -69,8 +79,19 @@ void LoadTextures() {
 void BuildDisplayLists() {
     LaserList = glGenLists(1);  // compiled by the Laser in every frame
 
-    CircleList = glGenLists(1);
-    glNewList(CircleList, GL_COMPILE);
-    DrawEllipseOutline(1.0, 1.0, UnitCircleSegments);
-    glEndList();
+    const GLuint first = glGenLists(static_cast<GLsizei>(CircleLists.size()));
+    for (size_t i = 0; i < CircleLists.size(); ++i) {
+        CircleLists[i] = first + static_cast<GLuint>(i);
+        glNewList(CircleLists[i], GL_COMPILE);
+        DrawEllipseOutline(1.0, 1.0, CircleSegmentCounts[i]);
+        glEndList();
+    }
+}
+
+int CircleSegmentsFor(double pixelRadius) {
+    return CircleSegmentCounts[CircleListIndex(pixelRadius)];
+}
+
+GLuint CircleListFor(double pixelRadius) {
+    return CircleLists[CircleListIndex(pixelRadius)];
 }

@@ -1,7 +1,7 @@
 // Everything the renderers draw from pictures, prepared once per OpenGL context: nine textures filled from
-// the program's bitmaps, the display list of the Laser's unit circle, and the (empty) name of the list the
-// Laser records every frame; and the sizes of the sprites' squares and the Laser's strips, which the
-// renderers draw themselves, in arrays (render/quad_batch.h).
+// the program's bitmaps, the display lists of the Laser's unit circle in its segment counts, and the (empty)
+// name of the list the Laser records every frame; and the sizes of the sprites' squares and the Laser's
+// strips, which the renderers draw themselves, in arrays (render/quad_batch.h).
 #pragma once
 
 #include <GL/gl.h>
@@ -21,7 +21,19 @@ enum StripPicture : int { StripBlueComet, StripHalleyComet, StripGoldStick, Stri
 extern std::array<GLuint, SpriteCount> SpriteTextures;
 extern std::array<GLuint, StripCount> StripTextures;
 extern GLuint LaserList;
-extern GLuint CircleList;  // the unit circle's outline, for the "ellipse" and "circle chain" styles
+// The unit circle's outline, for the "ellipse" and "circle chain" styles, in several segment counts: a circle
+// that shows only a few pixels across needs few segments to look round. CircleLists[i] has
+// CircleSegmentCounts[i] segments; the last, 144, serves every circle too large for the others.
+constexpr std::array CircleSegmentCounts = {8, 12, 16, 24, 32, 48, 72, 96, 144};
+extern std::array<GLuint, CircleSegmentCounts.size()> CircleLists;
+
+// The fewest segments whose outline strays at most a quarter of a pixel from a circle of this radius in
+// pixels: a chord of a circle of radius R over an angle of 2π / N lies R (1 − cos(π / N)) inside it. The
+// largest count for any larger radius.
+int CircleSegmentsFor(double pixelRadius);
+
+// The outline list of CircleSegmentsFor(pixelRadius) segments.
+GLuint CircleListFor(double pixelRadius);
 
 // Each sprite picture lies on a square of side 2 × its half side, centred on the origin, with the picture's
 // corner (0, 0) at (−h, −h); the Sprinkle places, spins and scales it with the radius.
@@ -39,5 +51,5 @@ static_assert(StripHalfHeights.size() == StripCount, "one half height per strip 
 // ("Load image Failed.") and its texture stays without an image; the others still load.
 void LoadTextures();
 
-// Names LaserList and compiles CircleList.
+// Names LaserList and compiles CircleLists.
 void BuildDisplayLists();

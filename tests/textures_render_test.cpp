@@ -82,7 +82,8 @@ TEST_F(TexturesTest, EachMissingPictureIsReportedAndTheListsAreStillBuilt) {
         EXPECT_EQ(m.icon, MessageIcon::Information);
     }
     EXPECT_TRUE(glIsList(LaserList));
-    EXPECT_TRUE(glIsList(CircleList));
+    for (GLuint list : CircleLists)
+        EXPECT_TRUE(glIsList(list));
     EXPECT_EQ(Level(SpriteTextures[0], 0, GL_TEXTURE_WIDTH), 16);  // the others still load
 }
 

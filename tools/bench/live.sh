@@ -8,8 +8,8 @@
 #   SCR=other/Plumora.scr bash tools/bench/live.sh ...   the same scenes with another build (for a baseline)
 #
 # Prints, per scene, the median and the 10th percentile of the HUD's samples (each the frame rate over half
-# a second), the first two seconds left out (start-up), and the ratio of the median to the slowest built-in
-# look's median of the same run.
+# a second), the first two seconds left out (start-up), the ratio of the median to the slowest built-in
+# look's median of the same run, and to the median of the built-in look that the scene changes.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
@@ -22,7 +22,10 @@ bash tools/build.sh windows >/dev/null
 bench=build/native/plumora_bench
 scr=${SCR:-build/windows/Plumora.scr}
 
-if [ $# -gt 0 ]; then scenes=("$@"); else mapfile -t scenes < <("$bench" --list); fi
+# Each scene's built-in look, for the ratio over it.
+declare -A look_of
+while IFS=$'\t' read -r name look; do look_of[$name]=$look; done < <("$bench" --list)
+if [ $# -gt 0 ]; then scenes=("$@"); else mapfile -t scenes < <("$bench" --list | cut -f1); fi
 
 source tools/wine-session.sh
 wine_session_start
@@ -40,8 +43,9 @@ echo "Plumora live frame rates: $scr /s under $(wine --version), Xvfb 1280x1024x
 echo "Mesa $(dpkg-query -W -f='${Version}' libgl1-mesa-dri 2>/dev/null) (llvmpipe), $(nproc) cores;" \
   "HUD samples of 0.5 s, ${seconds} s per scene, the first ${skip} s left out"
 echo
-printf '%-26s %8s %8s %8s %8s\n' scene median 10th samples ratio
+printf '%-26s %8s %8s %8s %8s %8s\n' scene median 10th samples ratio 'vs look'
 slowest=""
+declare -A median_of
 for scene in "${scenes[@]}"; do
   "$bench" --registry "$scene" >"$work/scene.reg"
   timeout 30 wine reg delete 'HKCU\Control Panel\Screen Saver.Plumora' /f </dev/null >/dev/null 2>&1 || true
@@ -56,11 +60,16 @@ for scene in "${scenes[@]}"; do
     continue
   fi
   read -r median tenth count < <(rates "$dump/fps" $((skip * 2)))
-  ratio=""
+  median_of[$scene]=$median
+  ratio="" own=""
   case "$scene" in
     Default[1-6])
       if [ -z "$slowest" ] || awk "BEGIN { exit !($median < $slowest) }"; then slowest=$median; fi ;;
-    *) [ -n "$slowest" ] && ratio=$(awk "BEGIN { printf \"%.2f\", $median / $slowest }") ;;
+    *)
+      [ -n "$slowest" ] && ratio=$(awk "BEGIN { printf \"%.2f\", $median / $slowest }")
+      look=${look_of[$scene]:-}
+      [ -n "$look" ] && [ -n "${median_of[$look]:-}" ] &&
+        own=$(awk "BEGIN { printf \"%.2f\", $median / ${median_of[$look]} }") ;;
   esac
-  printf '%-26s %8s %8s %8s %8s\n' "$scene" "$median" "$tenth" "$count" "$ratio"
+  printf '%-26s %8s %8s %8s %8s %8s\n' "$scene" "$median" "$tenth" "$count" "$ratio" "$own"
 done
