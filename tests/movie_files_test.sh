@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The README's films, made small: tools/bench/movies.sh with the built plumora_movie writes a look's film and
-# the switch film as looping animated WebP files of the asked size and length, 40 ms a frame; a look's first
+# the switch film as looping animated WebP files of the asked size and length, 50 ms a frame; a look's first
 # frame is not black, and the switch clears the old look's picture before the next look starts.
 #   tests/movie_files_test.sh PLUMORA_MOVIE
 set -euo pipefail
@@ -18,7 +18,7 @@ fail() {
   failures=$((failures + 1))
 }
 
-# The container as webpmux reads it: canvas, animation, endless loop, two frames of 40 ms each.
+# The container as webpmux reads it: canvas, animation, endless loop, two frames of 50 ms each.
 check_container() {
   local file=$1 info
   info=$(webpmux -info "$file") || { fail "$file: webpmux cannot read it"; return; }
@@ -28,7 +28,7 @@ check_container() {
   grep -qx 'Number of frames: 2' <<<"$info" || fail "$file: not 2 frames: $(grep -m1 'frames' <<<"$info" || :)"
   local durations
   durations=$(awk '$1 ~ /^[0-9]+:$/ {print $7}' <<<"$info" | sort -u | tr '\n' ' ')
-  [ "$durations" = "40 " ] || fail "$file: frame durations $durations, not 40 ms"
+  [ "$durations" = "50 " ] || fail "$file: frame durations $durations, not 50 ms"
 }
 
 # The mean brightness (0 to 1) of each frame as a browser composes it, one a line.

@@ -211,7 +211,7 @@ int main(int argc, char** argv) {
     printf(
         "\nms/frame: mean of DrawFrame + copy-back + glFinish; fps its inverse; median and 10th: the frame "
         "rate\nthat half and nine tenths of the frames reach. CPU ms: the same frames with "
-        "GL_RASTERIZER_DISCARD and no copy-back (path,\ncolours, matrices, list recording and vertex "
+        "GL_RASTERIZER_DISCARD (path,\ncolours, matrices, list recording and vertex "
         "processing, no "
         "fragments). raster: the difference.\nempty: view, clear, copy-back and glFinish only. ratio: fps "
         "over the slowest built-in look's fps; vs look:\nfps over the fps of the built-in look the scene "

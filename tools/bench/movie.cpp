@@ -39,10 +39,10 @@ struct Options {
     int width = 480;
     int height = 384;
     int scale = 3;
-    int stepMs = 40;
-    int frames = 100;        // a look's film: 4 s at the 40 ms step
-    int switchFrames = 125;  // the switch film: 2 s of one look, 3 s of the next
-    int fade = 12;
+    int stepMs = 50;
+    int frames = 80;         // a look's film: 4 s at the 50 ms step
+    int switchFrames = 100;  // the switch film: 2 s of one look, 3 s of the next
+    int fade = 10;
     int warmUpMs = 10000;  // the trails that the benchmark's snapshots show
     double phase = 4321;   // TimePhase, as the benchmark's
     std::string out = ".";
