@@ -87,11 +87,17 @@ constexpr MirrorSet SymmetryMirrors[] = {
 };
 static_assert(std::size(SymmetryMirrors) == SymmetryModeCount, "one mirror set per symmetry choice");
 
+// The mirrored copies of a stored SymmetryMode; none for a value that names no symmetry.
+const MirrorSet& MirrorsOf(int32_t symmetryMode) {
+    if (symmetryMode < SymmetryNull || symmetryMode >= SymmetryModeCount)
+        return SymmetryMirrors[SymmetryNull];
+    return SymmetryMirrors[symmetryMode];
+}
+
 // The mirror factors of a SymmetryMode's copies, for the sizes of the shapes on screen.
 std::vector<std::array<double, 2>> MirrorFactors(int32_t symmetryMode) {
+    const MirrorSet& set = MirrorsOf(symmetryMode);
     std::vector<std::array<double, 2>> factors;
-    if (symmetryMode < SymmetryNull || symmetryMode >= SymmetryModeCount) return factors;
-    const MirrorSet& set = SymmetryMirrors[symmetryMode];
     for (size_t i = 0; i < set.count; ++i)
         factors.push_back({set.mirrors[i].x, set.mirrors[i].y});
     return factors;
@@ -207,7 +213,8 @@ struct Segment {
 // height across; it joins the batch that the path draws at its end.
 void DrawSegmentShape(const SceneLook& look, double t, const Segment& s, const Colour& colour,
                       const ScreenMapping& screen, QuadBatch& strips) {
-    const double degrees = std::atan2(s.dy, s.dx) * 180 / 3.141592653589793;
+    const double radians = std::atan2(s.dy, s.dx);
+    const double degrees = radians * 180 / 3.141592653589793;
     if (look.RenderingMode >= FirstTexturedMode) {
         const int strip = LaserStyles[look.RenderingMode].strip;
         const double m = StripHalfHeights[strip];
@@ -225,8 +232,7 @@ void DrawSegmentShape(const SceneLook& look, double t, const Segment& s, const C
     }
     // The outline's half axes in the plane, as the rotation and the scaling below turn and stretch them, and
     // the segments they need on screen in the nearest copy.
-    const double radians = degrees * 3.141592653589793 / 180, cosine = std::cos(radians),
-                 sine = std::sin(radians);
+    const double cosine = std::cos(radians), sine = std::sin(radians);
     const double pixels =
         PixelRadius(screen, {s.px, s.py, s.z}, {sx * cosine, sx * sine}, {-sy * sine, sy * cosine});
     glPushMatrix();
@@ -272,8 +278,7 @@ void TraceSegmentStyle(const SceneLook& look, CurveState& curve, const LaserTime
 }
 
 void ReplaySymmetryCopies(int32_t symmetryMode) {
-    if (symmetryMode < SymmetryNull || symmetryMode >= SymmetryModeCount) return;
-    const MirrorSet& set = SymmetryMirrors[symmetryMode];
+    const MirrorSet& set = MirrorsOf(symmetryMode);
     for (size_t i = 0; i < set.count; ++i) {
         glPushMatrix();
         glScaled(set.mirrors[i].x, set.mirrors[i].y, 1);

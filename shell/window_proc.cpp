@@ -80,7 +80,7 @@ LRESULT CALLBACK RenderWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
             return 0;
         case WM_SYSCOMMAND:  // the screen saver is running: the idle time must not start another over it
             if ((wParam & 0xFFF0) == SC_SCREENSAVE) return 0;
-            return DefWindowProcA(window, message, wParam, lParam);
+            [[fallthrough]];
         default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }
