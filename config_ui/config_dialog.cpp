@@ -200,7 +200,7 @@ void Save(HWND dialog) {
     PlayDialogSound(IDW_SAVE);
     RegistrySave(SaveTarget::MainKey);
     EndConfigDialog(dialog);
-    if (RenderWindow == nullptr && !CreateRenderWindow(RenderWindowTitle, ScreenWidth, ScreenHeight, false)) {
+    if (RenderWindow == nullptr && !CreateRenderWindow(WindowMode::Framed)) {
         PostQuitMessage(0);
         return;
     }
@@ -210,7 +210,7 @@ void Save(HWND dialog) {
 // Discards the changes since the last save; a running auto-switch re-applies its list and starts a full
 // period.
 void Cancel(HWND dialog) {
-    RegistryLoad(MainSettingsKey, StartChoice::None);
+    RegistryLoad(MainSettingsKey);
     if (SceneSettings.Period != 0) {
         ApplyList(CurrentList);
         ArmAutoSwitchTimer();
@@ -220,7 +220,7 @@ void Cancel(HWND dialog) {
 
 void Default() {
     PlayDialogSound(IDW_DEFAULT);
-    Preset(0, SwitchSettings::Reset);
+    ApplyFactorySettings();
     SyncControls(SyncDirection::SettingsToControls);
 }
 

@@ -2,14 +2,11 @@
 
 #include <commctrl.h>
 
-#include <cstdio>
-#include <iterator>
-
 #include "config_ui/config_dialog.h"
 #include "config_ui/sync_controls.h"
 #include "resources/dialog_ids.h"
 #include "resources/resource_ids.h"
-#include "settings/choices.h"
+#include "settings/control_values.h"
 #include "settings/registry_store.h"
 #include "settings/scene_settings.h"
 
@@ -18,98 +15,29 @@ namespace {
 // A saved list's name is typed into the list combo's edit field: at most 62 characters and the terminator.
 constexpr int ListNameBufferSize = 63;
 
-// Combo box contents, item index = field value, one table per enumeration of settings/choices.h. The texts
-// are wide so that the symmetry items show real arrows whatever the system's ANSI code page is; the pages are
-// Unicode windows for the same reason.
-constexpr const wchar_t* LaserStyleNames[] = {
-    L"NULL",         L"line strip",      L"lines",        L"triangle strip", L"triangle fan",
-    L"triangles",    L"ellipse",         L"circle chain", L"blue comet",     L"blue comet Ex",
-    L"halley comet", L"halley comet Ex", L"gold stick",   L"gold stick Ex",  L"plastic tube"};
-static_assert(std::size(LaserStyleNames) == LaserStyleCount, "one name per Laser style");
-
-constexpr const wchar_t* StippleNames[] = {L"NULL", L"- - - - - - - - ", L"            ----",
-                                           L"    --    ----"};
-static_assert(std::size(StippleNames) == StippleModeCount, "one name per stipple choice");
-
-constexpr const wchar_t* SymmetryNames[] = {L"NULL", L"\u2190\u2192", L"\u2190\u2192\u2191\u2193"};
-static_assert(std::size(SymmetryNames) == SymmetryModeCount, "one name per symmetry choice");
-
-// Both texture combos offer the sprite pictures in the order of SpriteTextures, after "NULL".
-constexpr const wchar_t* RouteNames[] = {L"NULL",       L"sun",         L"star",
-                                         L"fancy star", L"blue planet", L"milky way"};
-static_assert(std::size(RouteNames) == RouteCount, "one name per route");
-
-constexpr const wchar_t* BlendingNames[] = {L"lightening", L"greying", L"darkening"};
-static_assert(std::size(BlendingNames) == BlendingModeCount, "one name per blending choice");
-
-constexpr const wchar_t* RadiusFunctionNames[] = {L"Linear", L"Power", L"polynome", L"Tangent"};
-static_assert(std::size(RadiusFunctionNames) == RadiusFunctionCount, "one name per radius function");
-
-constexpr const wchar_t* AngleFunctionNames[] = {L"Linear", L"Power", L"polynome", L"Exponential"};
-static_assert(std::size(AngleFunctionNames) == AngleFunctionCount, "one name per angle function");
-
-struct ComboItems {
-    SettingsTab tab;
-    int control;
-    const wchar_t* const* items;
-    size_t count;
-};
-
-template <size_t Count>
-constexpr ComboItems Combo(SettingsTab tab, int control, const wchar_t* const (&items)[Count]) {
-    return {tab, control, items, Count};
-}
-
-constexpr ComboItems ComboContents[] = {
-    Combo(LaserTab, IDC_RENDERING_MODE, LaserStyleNames),
-    Combo(LaserTab, IDC_STIPPLE_MODE, StippleNames),
-    Combo(LaserTab, IDC_SYMMETRY_MODE, SymmetryNames),
-    Combo(SprinkleTab, IDC_ROUTE_A, RouteNames),
-    Combo(SprinkleTab, IDC_ROUTE_B, RouteNames),
-    Combo(SprinkleTab, IDC_BLENDING_MODE, BlendingNames),
-    Combo(GeneralTab, IDC_FUNC_RADIUS, RadiusFunctionNames),
-    Combo(GeneralTab, IDC_FUNC_ANGLE, AngleFunctionNames),
-};
-
-// Track-bar ranges (from 0) and tick marks, set in this order; bars not named keep their range 0-100.
-struct BarSetting {
-    SettingsTab tab;
-    int control;
-    int value;
-};
-
-const BarSetting BarRanges[] = {
-    {SprinkleTab, IDC_DENSITY, 90},       {SprinkleTab, IDC_ALPHA_SPRINKLE, 511},
-    {ColorTab, IDC_GRADS_RADIUS, 10000},  {ColorTab, IDC_GRADS_ANGLE, 10000},
-    {ColorTab, IDC_CONST_RED, 255},       {ColorTab, IDC_CONST_GREEN, 255},
-    {ColorTab, IDC_CONST_BLUE, 255},      {ColorTab, IDC_AMPLITUDE_RED, 255},
-    {ColorTab, IDC_AMPLITUDE_GREEN, 255}, {ColorTab, IDC_AMPLITUDE_BLUE, 255},
-    {GeneralTab, IDC_DEPTH_AMPL, 50},     {GeneralTab, IDC_DEPTH_FREQ, 511},
-};
-
-const BarSetting BarTicks[] = {
-    {ColorTab, IDC_GRADS_RADIUS, 5000},  {ColorTab, IDC_GRADS_ANGLE, 5000},
-    {ColorTab, IDC_GRADS_TIME, 50},      {ColorTab, IDC_CONST_RED, 128},
-    {ColorTab, IDC_CONST_GREEN, 128},    {ColorTab, IDC_CONST_BLUE, 128},
-    {ColorTab, IDC_AMPLITUDE_RED, 128},  {ColorTab, IDC_AMPLITUDE_GREEN, 128},
-    {ColorTab, IDC_AMPLITUDE_BLUE, 128}, {GeneralTab, IDC_DEPTH_AMPL, 25},
-};
-
+// Fills the page's combo boxes and sets its track bars' ranges and ticks, as the setting table gives them.
+// The pages are Unicode windows so that the combo items can show texts beyond the ANSI code page.
 void FillControls(HWND page, SettingsTab tab) {
-    for (const ComboItems& combo : ComboContents) {
-        if (combo.tab != tab) continue;
-        for (size_t item = 0; item < combo.count; ++item)
-            SendDlgItemMessageW(page, combo.control, CB_ADDSTRING, 0,
-                                reinterpret_cast<LPARAM>(combo.items[item]));
+    for (const ControlBinding& binding : ControlBindings) {
+        if (binding.tab != tab) continue;
+        switch (KindOf(binding.form)) {
+            case ControlKind::ComboBox:
+                for (size_t item = 0; item < binding.items.count; ++item)
+                    SendDlgItemMessageW(page, binding.control, CB_ADDSTRING, 0,
+                                        reinterpret_cast<LPARAM>(binding.items.names[item]));
+                break;
+            case ControlKind::TrackBar:
+                SendDlgItemMessageA(page, binding.control, TBM_SETRANGE, TRUE, MAKELPARAM(0, binding.barMax));
+                if (binding.barTick != 0)
+                    SendDlgItemMessageA(page, binding.control, TBM_SETTIC, 0, binding.barTick);
+                break;
+            case ControlKind::CheckBox:
+            case ControlKind::EditBox: break;
+        }
     }
     if (tab == SwitchTab)
         for (const std::string& name : ListNames)
             SendDlgItemMessageA(page, IDC_LIST_NAME, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-    for (const BarSetting& range : BarRanges)
-        if (range.tab == tab)
-            SendDlgItemMessageA(page, range.control, TBM_SETRANGE, TRUE, MAKELPARAM(0, range.value));
-    for (const BarSetting& tick : BarTicks)
-        if (tick.tab == tab) SendDlgItemMessageA(page, tick.control, TBM_SETTIC, 0, tick.value);
 }
 
 // The list combo shows the list selected last or, before any was selected and while the auto-switch runs,

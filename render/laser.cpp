@@ -20,48 +20,66 @@
 #include "settings/choices.h"
 #include "settings/scene_settings.h"
 
-double DepthSlope = 0.0;
-double DepthOffset = 0.0;
-double LaserAngleStep = 0.0;
-
 namespace {
 
-// By RenderingMode, how each style draws: the point styles hand their points to an OpenGL primitive; the
-// shape styles draw the unit circle's list along every segment; the textured styles stretch a strip picture
-// over every segment under a texture environment. "blue comet", "halley comet" and "gold stick" show their
-// pictures' own colours (decal) or, in their "Ex" variants, tinted by the point colour; "plastic tube" blends
-// the point colour with a grey.
+// How each style draws, by its kind (settings/choices.h): the point styles hand their points to an OpenGL
+// primitive; the shape styles draw the unit circle's list along every segment; the strip styles stretch a
+// strip picture over every segment under a texture environment. "blue comet", "halley comet" and "gold stick"
+// show their pictures' own colours (decal) or, in their "Ex" variants, tinted by the point colour; "plastic
+// tube" blends the point colour with a grey. The rows name their style, so their order is free.
 struct StyleDraw {
+    LaserStyle style;
     GLenum primitive;           // point styles: the primitive through the points
-    GLenum textureEnvironment;  // textured styles: how the picture meets the point colour
-    int strip;                  // textured styles: the strip picture
+    GLenum textureEnvironment;  // strip styles: how the picture meets the point colour
+    int strip;                  // strip styles: the strip picture
 };
 constexpr int NoStrip = -1;
-constexpr StyleDraw LaserStyles[] = {
-    {GL_POINTS, 0, NoStrip},          // NULL: never drawn
-    {GL_LINE_STRIP, 0, NoStrip},      // line strip
-    {GL_LINES, 0, NoStrip},           // lines
-    {GL_TRIANGLE_STRIP, 0, NoStrip},  // triangle strip
-    {GL_TRIANGLE_FAN, 0, NoStrip},    // triangle fan, its hub at the origin
-    {GL_TRIANGLES, 0, NoStrip},       // triangles
-    {0, 0, NoStrip},                  // ellipse
-    {0, 0, NoStrip},                  // circle chain
-    {0, GL_DECAL, StripBlueComet},
-    {0, GL_MODULATE, StripBlueComet},
-    {0, GL_DECAL, StripHalleyComet},
-    {0, GL_MODULATE, StripHalleyComet},
-    {0, GL_DECAL, StripGoldStick},
-    {0, GL_MODULATE, StripGoldStick},
-    {0, GL_BLEND, StripPlasticTube},
+constexpr StyleDraw StyleDraws[] = {
+    {LaserLineStrip, GL_LINE_STRIP, 0, NoStrip},
+    {LaserLines, GL_LINES, 0, NoStrip},
+    {LaserTriangleStrip, GL_TRIANGLE_STRIP, 0, NoStrip},
+    {LaserTriangleFan, GL_TRIANGLE_FAN, 0, NoStrip},  // its hub at the origin
+    {LaserTriangles, GL_TRIANGLES, 0, NoStrip},
+    {LaserEllipse, 0, 0, NoStrip},
+    {LaserCircleChain, 0, 0, NoStrip},
+    {LaserBlueComet, 0, GL_DECAL, StripBlueComet},
+    {LaserBlueCometEx, 0, GL_MODULATE, StripBlueComet},
+    {LaserHalleyComet, 0, GL_DECAL, StripHalleyComet},
+    {LaserHalleyCometEx, 0, GL_MODULATE, StripHalleyComet},
+    {LaserGoldStick, 0, GL_DECAL, StripGoldStick},
+    {LaserGoldStickEx, 0, GL_MODULATE, StripGoldStick},
+    {LaserPlasticTube, 0, GL_BLEND, StripPlasticTube},
 };
-static_assert(std::size(LaserStyles) == LaserStyleCount, "one row per Laser style");
 
-constexpr bool TexturedRowsHaveStrips() {
+// The rows by style; "NULL", which is never drawn, keeps an empty one.
+constexpr std::array<StyleDraw, LaserStyleCount> StyleDrawsByStyle = [] {
+    std::array<StyleDraw, LaserStyleCount> byStyle{};
+    for (const StyleDraw& row : StyleDraws)
+        byStyle[row.style] = row;
+    return byStyle;
+}();
+
+// Every style that draws has one row, and each row holds what its kind needs and nothing else.
+constexpr bool EveryStyleDrawsAsItsKindSays() {
+    std::array<int, LaserStyleCount> rows{};
+    for (const StyleDraw& row : StyleDraws) {
+        ++rows[row.style];
+        const LaserKind kind = LaserKindOf(row.style);
+        if ((row.primitive != 0) != (kind == LaserKind::Points)) return false;
+        if ((row.strip != NoStrip) != (kind == LaserKind::Strip)) return false;
+        if ((row.textureEnvironment != 0) != (kind == LaserKind::Strip)) return false;
+        if (row.strip >= StripCount) return false;
+    }
     for (uint32_t style = 0; style < LaserStyleCount; ++style)
-        if ((LaserStyles[style].strip != NoStrip) != (style >= FirstTexturedMode)) return false;
+        if (rows[style] != (DrawsLaser(style) ? 1 : 0)) return false;
     return true;
 }
-static_assert(TexturedRowsHaveStrips(), "exactly the textured styles draw a strip picture");
+static_assert(EveryStyleDrawsAsItsKindSays(), "one row per Laser style that draws, as its kind says");
+
+// The row of the look's style; callers have checked that it draws (DrawsLaser).
+const StyleDraw& StyleDrawOf(const SceneLook& look) {
+    return StyleDrawsByStyle[look.RenderingMode < LaserStyleCount ? look.RenderingMode : LaserNull];
+}
 
 // By StippleMode: no stipple, then the three patterns the Laser page offers. Other stored values draw
 // solid lines, as "NULL" does.
@@ -103,9 +121,6 @@ std::vector<std::array<double, 2>> MirrorFactors(int32_t symmetryMode) {
     return factors;
 }
 
-// The "plastic tube" blend colour: a grey of AlphaLaser / 4, rewritten by every textured frame.
-GLfloat TextureEnvColour[4] = {0.0f, 0.0f, 0.0f, 0.0f};
-
 // The Laser's time t and the factor m that gives back the undivided time for the colours: with Doubled
 // the path moves at half speed while its colours keep their pace.
 struct LaserTime {
@@ -146,7 +161,7 @@ void SwitchOptionsOn(const SceneLook& look) {
         glEnable(GL_LINE_SMOOTH);
     else
         glDisable(GL_LINE_SMOOTH);
-    if (look.RenderingMode < FirstTexturedMode) {
+    if (LaserKindOf(look.RenderingMode) != LaserKind::Strip) {
         glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);  // triangles show as outlines
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     } else {
@@ -155,10 +170,11 @@ void SwitchOptionsOn(const SceneLook& look) {
         glBlendFunc(GL_SRC_COLOR, GL_ONE_MINUS_SRC_COLOR);
         glEnable(GL_TEXTURE_2D);
         glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE,
-                  static_cast<GLint>(LaserStyles[look.RenderingMode].textureEnvironment));
+                  static_cast<GLint>(StyleDrawOf(look).textureEnvironment));
+        // The "plastic tube" blend colour: a grey of AlphaLaser / 4.
         const auto grey = static_cast<GLfloat>(look.AlphaLaser * 0.25);
-        TextureEnvColour[0] = TextureEnvColour[1] = TextureEnvColour[2] = grey;
-        glTexEnvfv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_COLOR, TextureEnvColour);
+        const GLfloat blendColour[4] = {grey, grey, grey, 0.0f};
+        glTexEnvfv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_COLOR, blendColour);
     }
     glEnable(GL_BLEND);
     glLineWidth(DrawnWidth(look));
@@ -182,18 +198,19 @@ void SetColour(const SceneLook& look, const Colour& c) {
     glColor4d(c.red, c.green, c.blue, look.AlphaLaser);
 }
 
-double DepthAt(double radius) {
-    return radius * DepthSlope - DepthOffset;
+double DepthAt(const LaserHandOff& tilt, double radius) {
+    return radius * tilt.depthSlope - tilt.depthOffset;
 }
 
 // One vertex per point (preceded by its twin mirrored across the X axis with Doubled), the fan with its hub
 // at the origin first. The hub has no colour of its own.
-void TracePointStyle(const SceneLook& look, CurveState& curve, const LaserTime& time) {
-    glBegin(LaserStyles[look.RenderingMode].primitive);
+void TracePointStyle(const SceneLook& look, CurveState& curve, const LaserTime& time,
+                     const LaserHandOff& tilt) {
+    glBegin(StyleDrawOf(look).primitive);
     if (look.RenderingMode == LaserTriangleFan) glVertex2i(0, 0);
     for (int drawn = 0; PathGoesOn(curve, drawn); ++drawn) {
         SetColour(look, PointColour(look, curve, time));
-        const double r = curve.radius, a = curve.angle, z = DepthAt(r);
+        const double r = curve.radius, a = curve.angle, z = DepthAt(tilt, r);
         if (look.Doubled) glVertex3d(r * std::cos(-a), r * std::sin(-a), z);
         glVertex3d(r * std::cos(a), r * std::sin(a), z);
         StepCurve(curve, time.t, look.FuncRadius, look.FuncAngle);
@@ -215,8 +232,8 @@ void DrawSegmentShape(const SceneLook& look, double t, const Segment& s, const C
                       const ScreenMapping& screen, QuadBatch& strips) {
     const double radians = std::atan2(s.dy, s.dx);
     const double degrees = radians * 180 / 3.141592653589793;
-    if (look.RenderingMode >= FirstTexturedMode) {
-        const int strip = LaserStyles[look.RenderingMode].strip;
+    if (LaserKindOf(look.RenderingMode) == LaserKind::Strip) {
+        const int strip = StyleDrawOf(look).strip;
         const double m = StripHalfHeights[strip];
         const double length = std::sqrt(s.dx * s.dx + s.dy * s.dy);
         strips.Add(StripTextures[strip], {s.px, s.py, s.z, degrees, length, DrawnWidth(look)}, 0, -m, 1, m,
@@ -246,21 +263,22 @@ void DrawSegmentShape(const SceneLook& look, double t, const Segment& s, const C
 // One shape per point below SceneDepth, each reaching from the point to the next. With Doubled the shape
 // is drawn a second time towards the mirrored next point, and the next segment starts from there. The
 // strips of the textured styles go to OpenGL together once the path is done, in the same order.
-void TraceSegmentStyle(const SceneLook& look, CurveState& curve, const LaserTime& time) {
+void TraceSegmentStyle(const SceneLook& look, CurveState& curve, const LaserTime& time,
+                       const LaserHandOff& tilt) {
     static QuadBatch strips;  // keeps its storage from frame to frame
     strips.Clear();
-    const ScreenMapping screen = look.RenderingMode < FirstTexturedMode
-                                     ? CurrentScreenMapping(MirrorFactors(look.SymmetryMode))
-                                     : ScreenMapping{};
+    const bool shapes = LaserKindOf(look.RenderingMode) == LaserKind::Shapes;
+    const ScreenMapping screen =
+        shapes ? CurrentScreenMapping(MirrorFactors(look.SymmetryMode)) : ScreenMapping{};
     const double t = time.t;
     double px = curve.radius * std::cos(curve.angle);
     double py = curve.radius * std::sin(curve.angle);
     Colour colour{};
     for (int drawn = 0; PathGoesOn(curve, drawn); ++drawn) {
         colour = PointColour(look, curve, time);
-        if (look.RenderingMode < FirstTexturedMode) SetColour(look, colour);
+        if (shapes) SetColour(look, colour);
         StepCurve(curve, t, look.FuncRadius, look.FuncAngle);
-        const double r = curve.radius, a = curve.angle, z = DepthAt(r);
+        const double r = curve.radius, a = curve.angle, z = DepthAt(tilt, r);
         double cx = r * std::cos(a), cy = r * std::sin(a);
         const double dx = cx - px, dy = cy - py;
         DrawSegmentShape(look, t, {px, py, z, cx, cy, dx, dy}, colour, screen, strips);
@@ -289,24 +307,26 @@ void ReplaySymmetryCopies(int32_t symmetryMode) {
 
 }  // namespace
 
-void DrawLaser(const SceneLook& look) {
-    if (!DrawsLaser(look.RenderingMode)) return;
+LaserHandOff DrawLaser(const SceneLook& look) {
+    if (!DrawsLaser(look.RenderingMode)) return {};
     SwitchOptionsOn(look);
 
     const LaserTime time = LaserClock(look);
     const double t = time.t;
     CurveState curve = LaserCurveStart(t);
-    LaserAngleStep = curve.angleStep;
-    DepthSlope = std::cos(look.DepthFreq * t) * (std::sin(2 * t) * look.DepthAmpl);
-    DepthOffset = SceneDepth * DepthSlope / 2;
+    LaserHandOff handOff{};
+    handOff.angleStep = curve.angleStep;
+    handOff.depthSlope = std::cos(look.DepthFreq * t) * (std::sin(2 * t) * look.DepthAmpl);
+    handOff.depthOffset = SceneDepth * handOff.depthSlope / 2;
 
     glNewList(LaserList, GL_COMPILE_AND_EXECUTE);
-    if (look.RenderingMode < FirstSegmentMode)
-        TracePointStyle(look, curve, time);
+    if (LaserKindOf(look.RenderingMode) == LaserKind::Points)
+        TracePointStyle(look, curve, time, handOff);
     else
-        TraceSegmentStyle(look, curve, time);
+        TraceSegmentStyle(look, curve, time, handOff);
     glEndList();
 
     ReplaySymmetryCopies(look.SymmetryMode);
     SwitchOptionsOff();
+    return handOff;
 }

@@ -4,17 +4,18 @@
 
 #include "settings/scene_settings.h"
 
-// The depth tilt of this frame's path: a point at radius r lies at z = r × DepthSlope − DepthOffset, which
-// tilts the path about the circle of radius SceneDepth / 2. The Sprinkle places its sprites by the same
-// values. Both stay as they were while the Laser is off (0 until it first runs).
-extern double DepthSlope;
-extern double DepthOffset;
+// What the Laser hands the Sprinkle from its frame. The depth tilt: a point at radius r lies at
+// z = r × depthSlope − depthOffset, which tilts the path about the circle of radius SceneDepth / 2; the
+// Sprinkle places its sprites by the same values. The angle step of the path: the Sprinkle's trails fade by
+// it.
+struct LaserHandOff {
+    double depthSlope = 0.0;
+    double depthOffset = 0.0;
+    double angleStep = 0.0;
+};
 
-// The angle step of the Laser's last path; the Sprinkle's trails fade by it.
-extern double LaserAngleStep;
-
-// Draws this frame's Laser in the look's style and options over the view in the modelview matrix, and
-// publishes the depth tilt. Leaves depth test, stencil test, blending and texturing off, colour writes on
-// and alpha writes off, and the modelview matrix and stack as it found them. Does nothing when RenderingMode
-// names no style (DrawsLaser, settings/choices.h).
-void DrawLaser(const SceneLook& look);
+// Draws this frame's Laser in the look's style and options over the view in the modelview matrix, and returns
+// what the Sprinkle needs from it. Leaves depth test, stencil test, blending and texturing off, colour writes
+// on and alpha writes off, and the modelview matrix and stack as it found them. Draws nothing and returns a
+// flat hand-off when RenderingMode names no style (DrawsLaser, settings/choices.h).
+LaserHandOff DrawLaser(const SceneLook& look);

@@ -83,17 +83,17 @@ void Restore() {
 
 }  // namespace
 
-double SpriteAlpha(const SceneLook& look) {
+double SpriteAlpha(const SceneLook& look, double laserAngleStep) {
     if (look.Stack && DrawsLaser(look.RenderingMode) && !look.Stencil) {
         if (FrameRate == 0.0f) return 1.0;
-        return std::sqrt(0.01 * (1 - std::cos(LaserAngleStep))) * (look.AlphaSprinkle / FrameRate);
+        return std::sqrt(0.01 * (1 - std::cos(laserAngleStep))) * (look.AlphaSprinkle / FrameRate);
     }
     return look.AlphaSprinkle / 255.0;  // above 1 for values over 255; OpenGL clamps it
 }
 
-void DrawSprinkle(const SceneLook& look) {
+void DrawSprinkle(const SceneLook& look, const LaserHandOff& laser) {
     SwitchOn(look);
-    const double alpha = SpriteAlpha(look);
+    const double alpha = SpriteAlpha(look, laser.angleStep);
 
     const double t = ClockMs() * (look.SpeedTexture * 0.005 / 1000) + TimePhase;
     CurveState curve = SprinkleCurveStart(t, look.Density);
@@ -114,7 +114,7 @@ void DrawSprinkle(const SceneLook& look) {
     for (; PathGoesOn(curve, passes); ++passes) {
         const double r = curve.radius, a = curve.angle;
         const double scale = 1.8 * std::pow(r, 0.7);
-        const double z = r * DepthSlope - DepthOffset;
+        const double z = r * laser.depthSlope - laser.depthOffset;
         c = ColourAt(look, r, a, t, 90);
         if (spriteA >= 0)
             AddSprite(first, spriteA, {r * std::cos(a), r * std::sin(a), z, -75 * r, scale, scale}, c, alpha);

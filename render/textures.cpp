@@ -45,9 +45,13 @@ size_t CircleListIndex(double pixelRadius) {
     return CircleSegmentCounts.size() - 1;
 }
 
-// Fills texture name from a bitmap with four bits per channel. Sprites are magnified far more often than
-// minified and take the nearest texel when shrunk; strips, which shrink along long segments, are mipmapped.
-void UploadTexture(GLuint name, int resourceId, bool mipmapped) {
+// How a texture is shrunk. Sprites are magnified far more often than minified and take the nearest texel when
+// shrunk; strips, which shrink along long segments, are mipmapped. Both are magnified linearly.
+enum class Shrinking { Nearest, Mipmapped };
+
+// Fills texture name from a bitmap with four bits per channel.
+void UploadTexture(GLuint name, int resourceId, Shrinking shrinking) {
+    const bool mipmapped = shrinking == Shrinking::Mipmapped;
     BitmapPixels bitmap;
     if (!FetchBitmap(resourceId, bitmap)) {
         ShowUserMessage("Load image Failed.", "ERROR", MessageIcon::Information);
@@ -70,10 +74,10 @@ void UploadTexture(GLuint name, int resourceId, bool mipmapped) {
 void LoadTextures() {
     glGenTextures(SpriteCount, SpriteTextures.data());
     for (int i = 0; i < SpriteCount; ++i)
-        UploadTexture(SpriteTextures[i], SpriteImages[i], false);
+        UploadTexture(SpriteTextures[i], SpriteImages[i], Shrinking::Nearest);
     glGenTextures(StripCount, StripTextures.data());
     for (int q = 0; q < StripCount; ++q)
-        UploadTexture(StripTextures[q], StripImages[q], true);
+        UploadTexture(StripTextures[q], StripImages[q], Shrinking::Mipmapped);
 }
 
 void BuildDisplayLists() {

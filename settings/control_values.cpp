@@ -1,12 +1,12 @@
 #include "settings/control_values.h"
 
-#include "resources/dialog_ids.h"
-
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <limits>
+#include <iterator>
 #include <type_traits>
+
+#include "settings/truncation.h"
 
 namespace {
 
@@ -40,106 +40,56 @@ void SetField(const ControlBinding& binding, double value, SettingsRecord& setti
         binding.member);
 }
 
-// The field value that a control's position (check state, item index) stands for.
-double ValueAtPosition(ControlForm form, int32_t position) {
-    const double p = position;
-    switch (form) {
-        case ControlForm::Hundredths: return p / 100;
-        case ControlForm::Channel255: return p / 255;
-        case ControlForm::GradWeight: return (p / 100) * (p / 100) / GradScale;
-        case ControlForm::DepthWave: return (p - 25) / 25;
-        case ControlForm::Flag: return position != 0 ? 1 : 0;
-        case ControlForm::Index:
-        case ControlForm::Position:
-        case ControlForm::WholeDouble:
-        case ControlForm::DecimalText:
-        case ControlForm::WholeText: break;
-    }
-    return p;
+// A control form's scaling, both ways: the product that is truncated to give the position (check state,
+// item index) showing a value, and the value a position stands for.
+struct Scaling {
+    ControlForm form;
+    double (*product)(double value);
+    double (*value)(double position);
+};
+constexpr double Same(double x) {
+    return x;
 }
+constexpr Scaling Scalings[] = {
+    {ControlForm::Index, Same, Same},
+    {ControlForm::Position, Same, Same},
+    {ControlForm::Hundredths, [](double v) { return v * 100; }, [](double p) { return p / 100; }},
+    {ControlForm::Channel255, [](double v) { return v * 255; }, [](double p) { return p / 255; }},
+    {ControlForm::GradWeight, [](double v) { return v > 0 ? std::sqrt(v * GradScale) * 100 : 0; },
+     [](double p) { return (p / 100) * (p / 100) / GradScale; }},
+    {ControlForm::WholeDouble, Same, Same},
+    {ControlForm::DepthWave, [](double v) { return v * 25 + 25; }, [](double p) { return (p - 25) / 25; }},
+    {ControlForm::Flag, [](double v) { return v != 0 ? 1.0 : 0.0; },
+     [](double p) { return p != 0 ? 1.0 : 0.0; }},
+    {ControlForm::DecimalText, Same, Same},
+    {ControlForm::WholeText, Same, Same},
+};
+constexpr bool OneScalingPerFormInItsOrder() {
+    for (size_t i = 0; i < std::size(Scalings); ++i)
+        if (static_cast<size_t>(Scalings[i].form) != i) return false;
+    return std::size(Scalings) == static_cast<size_t>(ControlForm::Count);
+}
+static_assert(OneScalingPerFormInItsOrder(), "one scaling per control form, in the order of the forms");
 
-constexpr ControlBinding Bind(SettingsTab tab, int control, ControlForm form, SettingMember member,
-                              int channel = 0) {
-    return {tab, control, form, member, channel};
+const Scaling& ScalingOf(ControlForm form) {
+    const auto index = static_cast<size_t>(form);
+    return Scalings[index < std::size(Scalings) ? index : 0];
 }
 
 }  // namespace
 
-// clang-format off
-const std::array<ControlBinding, 36> ControlBindings = {{
-    Bind(LaserTab, IDC_RENDERING_MODE, ControlForm::Index, &SettingsRecord::RenderingMode),
-    Bind(LaserTab, IDC_STIPPLE_MODE, ControlForm::Index, &SettingsRecord::StippleMode),
-    Bind(LaserTab, IDC_SYMMETRY_MODE, ControlForm::Index, &SettingsRecord::SymmetryMode),
-    Bind(LaserTab, IDC_SPEED_LASER, ControlForm::Position, &SettingsRecord::SpeedLaser),
-    Bind(LaserTab, IDC_ALPHA_LASER, ControlForm::Hundredths, &SettingsRecord::AlphaLaser),
-    Bind(LaserTab, IDC_STACK, ControlForm::Flag, &SettingsRecord::Stack),
-    Bind(LaserTab, IDC_DOUBLED, ControlForm::Flag, &SettingsRecord::Doubled),
-    Bind(LaserTab, IDC_STENCIL, ControlForm::Flag, &SettingsRecord::Stencil),
-    Bind(LaserTab, IDC_ANTIALIAS, ControlForm::Flag, &SettingsRecord::Antialias),
-    Bind(LaserTab, IDC_LINE_WIDTH, ControlForm::DecimalText, &SettingsRecord::LineWidth),
-    Bind(LaserTab, IDC_STIPPLE_SIZE, ControlForm::WholeText, &SettingsRecord::StippleSize),
-
-    Bind(SprinkleTab, IDC_ROUTE_A, ControlForm::Index, &SettingsRecord::RouteA),
-    Bind(SprinkleTab, IDC_ROUTE_B, ControlForm::Index, &SettingsRecord::RouteB),
-    Bind(SprinkleTab, IDC_BLENDING_MODE, ControlForm::Index, &SettingsRecord::BlendingMode),
-    Bind(SprinkleTab, IDC_DENSITY, ControlForm::Position, &SettingsRecord::Density),
-    Bind(SprinkleTab, IDC_SPEED_TEXTURE, ControlForm::Position, &SettingsRecord::SpeedTexture),
-    Bind(SprinkleTab, IDC_ALPHA_SPRINKLE, ControlForm::Position, &SettingsRecord::AlphaSprinkle),
-
-    Bind(ColorTab, IDC_GRADS_TIME, ControlForm::WholeDouble, &SettingsRecord::ColorGrads, 2),
-    Bind(ColorTab, IDC_GRADS_RADIUS, ControlForm::GradWeight, &SettingsRecord::ColorGrads, 0),
-    Bind(ColorTab, IDC_GRADS_ANGLE, ControlForm::GradWeight, &SettingsRecord::ColorGrads, 1),
-    Bind(ColorTab, IDC_CONST_RED, ControlForm::Channel255, &SettingsRecord::ColorConst, 0),
-    Bind(ColorTab, IDC_CONST_GREEN, ControlForm::Channel255, &SettingsRecord::ColorConst, 1),
-    Bind(ColorTab, IDC_CONST_BLUE, ControlForm::Channel255, &SettingsRecord::ColorConst, 2),
-    Bind(ColorTab, IDC_AMPLITUDE_RED, ControlForm::Channel255, &SettingsRecord::ColorAmplitude, 0),
-    Bind(ColorTab, IDC_AMPLITUDE_GREEN, ControlForm::Channel255, &SettingsRecord::ColorAmplitude, 1),
-    Bind(ColorTab, IDC_AMPLITUDE_BLUE, ControlForm::Channel255, &SettingsRecord::ColorAmplitude, 2),
-
-    Bind(GeneralTab, IDC_FUNC_RADIUS, ControlForm::Index, &SettingsRecord::FuncRadius),
-    Bind(GeneralTab, IDC_FUNC_ANGLE, ControlForm::Index, &SettingsRecord::FuncAngle),
-    Bind(GeneralTab, IDC_ROTATE_Z, ControlForm::Flag, &SettingsRecord::RotateZ),
-    Bind(GeneralTab, IDC_ROTATE_X, ControlForm::Flag, &SettingsRecord::RotateX),
-    Bind(GeneralTab, IDC_ROTATE_Y, ControlForm::Flag, &SettingsRecord::RotateY),
-    Bind(GeneralTab, IDC_DEPTH_TEST, ControlForm::Flag, &SettingsRecord::DepthTest),
-    Bind(GeneralTab, IDC_SPEED_VIEW, ControlForm::Position, &SettingsRecord::SpeedView),
-    Bind(GeneralTab, IDC_DEPTH_AMPL, ControlForm::DepthWave, &SettingsRecord::DepthAmpl),
-    Bind(GeneralTab, IDC_DEPTH_FREQ, ControlForm::WholeDouble, &SettingsRecord::DepthFreq),
-
-    Bind(SwitchTab, IDC_PERIOD, ControlForm::WholeText, &SettingsRecord::Period),
-}};
-// clang-format on
-
 int32_t ControlPosition(const ControlBinding& binding, const SettingsRecord& settings) {
     const double value = FieldValue(binding, settings);
-    double product = value;
-    switch (binding.form) {
-        case ControlForm::Hundredths: product = value * 100; break;
-        case ControlForm::Channel255: product = value * 255; break;
-        case ControlForm::GradWeight: product = value > 0 ? std::sqrt(value * GradScale) * 100 : 0; break;
-        case ControlForm::DepthWave: product = value * 25 + 25; break;
-        case ControlForm::Flag: return value != 0 ? 1 : 0;
-        case ControlForm::Index:
-        case ControlForm::Position:
-        case ControlForm::WholeDouble:
-        case ControlForm::DecimalText:
-        case ControlForm::WholeText: break;
-    }
-    // Truncated, except that a value which the next position gives back exactly shows that position.
-    // Products such as 0.57 × 100 = 56.99999999999999 would otherwise show one step low, and reading the
-    // page back would then lower the value itself, one step at every visit.
-    const int32_t position = SaturatingTruncate(product);
-    const int64_t next = int64_t{position} + (product < 0 ? -1 : 1);
-    if (next >= std::numeric_limits<int32_t>::min() && next <= std::numeric_limits<int32_t>::max() &&
-        ValueAtPosition(binding.form, static_cast<int32_t>(next)) == value)
-        return static_cast<int32_t>(next);
-    return position;
+    const Scaling& scaling = ScalingOf(binding.form);
+    if (binding.form == ControlForm::Flag) return static_cast<int32_t>(scaling.product(value));
+    return WholeNumberFor(value, scaling.product(value),
+                          [&](int32_t position) { return scaling.value(position); });
 }
 
 void ApplyControlPosition(const ControlBinding& binding, int32_t position, SettingsRecord& settings) {
     if (KindOf(binding.form) == ControlKind::EditBox) return;
     if (binding.form == ControlForm::Index && position < 0) return;
-    SetField(binding, ValueAtPosition(binding.form, position), settings);
+    SetField(binding, ScalingOf(binding.form).value(position), settings);
 }
 
 std::string ControlText(const ControlBinding& binding, const SettingsRecord& settings) {
@@ -174,7 +124,8 @@ bool StencilCheckEnabled(const SettingsRecord& settings) {
 }
 
 bool StippleControlsEnabled(const SettingsRecord& settings) {
-    return settings.RenderingMode < FirstTexturedMode;
+    return settings.RenderingMode < LaserStyleCount &&
+           LaserKindOf(settings.RenderingMode) != LaserKind::Strip;
 }
 
 bool ListButtonsEnabled(uint32_t selectedList) {

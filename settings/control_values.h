@@ -1,6 +1,7 @@
-// How the controls of the settings pages show the fields of SceneSettings: one table with each control's
-// page, id, field and conversion, and the pure conversions in both directions. The Configuration dialog only
-// moves the positions, check states, selections and texts that these functions produce and take.
+// How the controls of the settings pages show the fields of SceneSettings: the bindings that the setting
+// table's rows give (settings/setting_rows.h), one per control, and the pure conversions in both directions.
+// The Configuration dialog only moves the positions, check states, selections and texts that these functions
+// produce and take.
 #pragma once
 
 #include <array>
@@ -8,38 +9,51 @@
 #include <string>
 
 #include "settings/scene_settings.h"
-#include "settings/stored_values.h"
+#include "settings/setting_rows.h"
 
-// The tabs of the Configuration dialog, in their order.
-enum SettingsTab : int { LaserTab, SprinkleTab, ColorTab, GeneralTab, SwitchTab, HelpTab, TabCount };
-
-enum class ControlForm : uint8_t {
-    Index,        // combo box: the selected item's index is the field
-    Position,     // track bar: the position is the field
-    Hundredths,   // track bar: position / 100
-    Channel255,   // track bar: position / 255
-    GradWeight,   // track bar 0-10000: (position / 100)² / 10,000,000
-    WholeDouble,  // track bar: the position, held in a double
-    DepthWave,    // track bar 0-50: (position − 25) / 25
-    Flag,         // check box: checked is 1
-    DecimalText,  // edit box: a decimal number, shown with one decimal
-    WholeText,    // edit box: a whole number
-};
-
+// One control of a page and the field, or the channel of a triple, that it shows.
 struct ControlBinding {
     SettingsTab tab;
     int control;  // the control's id on its page
     ControlForm form;
     SettingMember member;
-    int channel;  // for the colour triples; 0 otherwise
+    int channel;        // for the colour triples; 0 otherwise
+    int barMax;         // track bars: the range, from 0
+    int barTick;        // track bars: a tick mark at this position; 0 for none
+    ChoiceNames items;  // combo boxes: the items
 };
+
+namespace control_bindings {
+
+constexpr size_t Count() {
+    size_t count = 0;
+    for (const SettingRow& row : SettingRows)
+        for (const ControlPlace& place : row.controls)
+            if (place.control != 0) ++count;
+    return count;
+}
+
+constexpr std::array<ControlBinding, Count()> Bindings() {
+    std::array<ControlBinding, Count()> bindings{};
+    size_t next = 0;
+    for (const SettingRow& row : SettingRows)
+        for (int channel = 0; channel < 3; ++channel) {
+            const ControlPlace& place = row.controls[channel];
+            if (place.control == 0) continue;
+            bindings[next++] = {row.tab, place.control, place.form,    row.member,
+                                channel, place.barMax,  place.barTick, place.items};
+        }
+    return bindings;
+}
+
+}  // namespace control_bindings
+
+// Every transferred control of the pages Laser to Switch, in the order of the table's rows. The Switch page's
+// list combo and list check boxes are not among them: they move lists, not fields.
+inline constexpr auto ControlBindings = control_bindings::Bindings();
 
 // Edit boxes are read and written through buffers of this size, terminator included.
 constexpr size_t EditBufferSize = 8;
-
-// Every transferred control of the pages Laser to Switch, page by page in transfer order. The Switch page's
-// list combo and list check boxes are not in it: they move lists, not fields.
-extern const std::array<ControlBinding, 36> ControlBindings;
 
 enum class ControlKind : uint8_t { ComboBox, TrackBar, CheckBox, EditBox };
 
@@ -68,8 +82,8 @@ std::string ControlText(const ControlBinding& binding, const SettingsRecord& set
 void ApplyControlText(const ControlBinding& binding, const char* text, SettingsRecord& settings);
 
 // The enabling rules of the pages: stack and stencil exclude each other; stipple and antialiasing only
-// matter for the untextured Laser styles; only saved lists can be saved into or cleared; with the auto-switch
-// on, the built-in lists and the stored ones can take part in it, and with it off none can.
+// matter for the Laser styles that draw plain lines; only saved lists can be saved into or cleared; with the
+// auto-switch on, the built-in lists and the stored ones can take part in it, and with it off none can.
 bool StackCheckEnabled(const SettingsRecord& settings);
 bool StencilCheckEnabled(const SettingsRecord& settings);
 bool StippleControlsEnabled(const SettingsRecord& settings);

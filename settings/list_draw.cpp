@@ -33,7 +33,7 @@ bool AnyListMarked(int32_t autoList) {
 
 uint32_t DrawSwitchList(uint32_t current, int32_t autoList) {
     for (int draws = 0; draws < MaxDraws; ++draws) {
-        const auto list = static_cast<uint32_t>(DrawRandom() % 10);
+        const auto list = static_cast<uint32_t>(DrawRandom() % ListCount);
         if (list == current) continue;
         current = list;
         if (Marked(autoList, list)) return list;
@@ -43,7 +43,7 @@ uint32_t DrawSwitchList(uint32_t current, int32_t autoList) {
 
 uint32_t DrawStartList(int32_t autoList) {
     for (int draws = 0; draws < MaxDraws; ++draws) {
-        const auto list = static_cast<uint32_t>(DrawRandom() % 10);
+        const auto list = static_cast<uint32_t>(DrawRandom() % ListCount);
         if (Marked(autoList, list)) return list;
     }
     return LowestMarked(autoList);

@@ -1,43 +1,75 @@
 #include "settings/presets.h"
 
-// Field order as in SceneLook:
-//   Laser:    RenderingMode, StippleMode, StippleSize, SymmetryMode, LineWidth, AlphaLaser, SpeedLaser,
-//             Stack, Doubled, Stencil, Antialias
-//   Sprinkle: RouteA, RouteB, BlendingMode, Density, SpeedTexture, AlphaSprinkle
-//   Colour:   ColorConst, ColorAmplitude, ColorGrads (radius, angle, time)
-//   View:     FuncRadius, FuncAngle, RotateX, RotateY, RotateZ, SpeedView, DepthTest, DepthAmpl, DepthFreq
+// Every look names each of its fields, in the order of SceneLook; the choices by their enumerators
+// (settings/choices.h).
 // clang-format off
 const std::array<SceneLook, BuiltInLookCount> BuiltInLooks = {{
     // Default1: line strip, sun and blue planet
-    {1, 0, 5, 0, 1.0f, 0.8, 10, 1, 0, 0, 1,
-     1, 4, 0, 70, 10, 128,
-     {0.4, 0.4, 0.4}, {0.7, 0.7, 0.7}, {0.0000128, 0.0000096, 10},
-     1, 0, 1, 0, 1, 10, 0, 0.04, 64},
+    {.RenderingMode = LaserLineStrip, .StippleMode = StippleNull, .StippleSize = 5,
+     .SymmetryMode = SymmetryNull, .LineWidth = 1.0f, .AlphaLaser = 0.8, .SpeedLaser = 10,
+     .Stack = 1, .Doubled = 0, .Stencil = 0, .Antialias = 1,
+     .RouteA = RouteSun, .RouteB = RouteBluePlanet, .BlendingMode = BlendLightening,
+     .Density = 70, .SpeedTexture = 10, .AlphaSprinkle = 128,
+     .ColorConst = {0.4, 0.4, 0.4}, .ColorAmplitude = {0.7, 0.7, 0.7},
+     .ColorGrads = {0.0000128, 0.0000096, 10},
+     .FuncRadius = RadiusPower, .FuncAngle = AngleLinear,
+     .RotateX = 1, .RotateY = 0, .RotateZ = 1, .SpeedView = 10,
+     .DepthTest = 0, .DepthAmpl = 0.04, .DepthFreq = 64},
     // Default2: circle chain, sun and star
-    {7, 0, 5, 0, 1.0f, 0.8, 10, 1, 0, 0, 1,
-     1, 2, 0, 70, 10, 192,
-     {0.4, 0.4, 0.4}, {0.7, 0.7, 0.7}, {0.0000096, 0.0000064, 10},
-     1, 0, 1, 0, 1, 10, 0, 0.04, 64},
+    {.RenderingMode = LaserCircleChain, .StippleMode = StippleNull, .StippleSize = 5,
+     .SymmetryMode = SymmetryNull, .LineWidth = 1.0f, .AlphaLaser = 0.8, .SpeedLaser = 10,
+     .Stack = 1, .Doubled = 0, .Stencil = 0, .Antialias = 1,
+     .RouteA = RouteSun, .RouteB = RouteStar, .BlendingMode = BlendLightening,
+     .Density = 70, .SpeedTexture = 10, .AlphaSprinkle = 192,
+     .ColorConst = {0.4, 0.4, 0.4}, .ColorAmplitude = {0.7, 0.7, 0.7},
+     .ColorGrads = {0.0000096, 0.0000064, 10},
+     .FuncRadius = RadiusPower, .FuncAngle = AngleLinear,
+     .RotateX = 1, .RotateY = 0, .RotateZ = 1, .SpeedView = 10,
+     .DepthTest = 0, .DepthAmpl = 0.04, .DepthFreq = 64},
     // Default3: circle chain in four mirrored copies on tangent and exponential paths
-    {7, 0, 5, 2, 1.0f, 0.8, 10, 1, 0, 0, 1,
-     1, 4, 0, 100, 10, 511,
-     {0.4, 0.4, 0.4}, {0.7, 0.7, 0.7}, {0.0000128, 0.0000096, 10},
-     3, 3, 0, 0, 1, 10, 0, 0.04, 64},
+    {.RenderingMode = LaserCircleChain, .StippleMode = StippleNull, .StippleSize = 5,
+     .SymmetryMode = SymmetryFourWay, .LineWidth = 1.0f, .AlphaLaser = 0.8, .SpeedLaser = 10,
+     .Stack = 1, .Doubled = 0, .Stencil = 0, .Antialias = 1,
+     .RouteA = RouteSun, .RouteB = RouteBluePlanet, .BlendingMode = BlendLightening,
+     .Density = 100, .SpeedTexture = 10, .AlphaSprinkle = 511,
+     .ColorConst = {0.4, 0.4, 0.4}, .ColorAmplitude = {0.7, 0.7, 0.7},
+     .ColorGrads = {0.0000128, 0.0000096, 10},
+     .FuncRadius = RadiusTangent, .FuncAngle = AngleExponential,
+     .RotateX = 0, .RotateY = 0, .RotateZ = 1, .SpeedView = 10,
+     .DepthTest = 0, .DepthAmpl = 0.04, .DepthFreq = 64},
     // Default4: faint wide triangle fan, mirrored, on polynome paths
-    {4, 0, 5, 1, 2.0f, 0.05, 10, 1, 0, 0, 1,
-     1, 3, 0, 85, 10, 511,
-     {0.4, 0.4, 0.4}, {0.7, 0.7, 0.7}, {0.0000128, 0.0000096, 10},
-     2, 2, 0, 0, 1, 10, 0, 0.04, 64},
+    {.RenderingMode = LaserTriangleFan, .StippleMode = StippleNull, .StippleSize = 5,
+     .SymmetryMode = SymmetryLeftRight, .LineWidth = 2.0f, .AlphaLaser = 0.05, .SpeedLaser = 10,
+     .Stack = 1, .Doubled = 0, .Stencil = 0, .Antialias = 1,
+     .RouteA = RouteSun, .RouteB = RouteFancyStar, .BlendingMode = BlendLightening,
+     .Density = 85, .SpeedTexture = 10, .AlphaSprinkle = 511,
+     .ColorConst = {0.4, 0.4, 0.4}, .ColorAmplitude = {0.7, 0.7, 0.7},
+     .ColorGrads = {0.0000128, 0.0000096, 10},
+     .FuncRadius = RadiusPolynome, .FuncAngle = AnglePolynome,
+     .RotateX = 0, .RotateY = 0, .RotateZ = 1, .SpeedView = 10,
+     .DepthTest = 0, .DepthAmpl = 0.04, .DepthFreq = 64},
     // Default5: tinted blue comets, darkening sprites, deep depth wave
-    {9, 0, 5, 0, 0.6f, 1.0, 10, 1, 0, 0, 1,
-     1, 4, 2, 70, 10, 192,
-     {0.4, 0.4, 0.4}, {0.7, 0.7, 0.7}, {0.0000096, 0.0000064, 10},
-     1, 0, 1, 0, 1, 10, 0, 0.8, 64},
+    {.RenderingMode = LaserBlueCometEx, .StippleMode = StippleNull, .StippleSize = 5,
+     .SymmetryMode = SymmetryNull, .LineWidth = 0.6f, .AlphaLaser = 1.0, .SpeedLaser = 10,
+     .Stack = 1, .Doubled = 0, .Stencil = 0, .Antialias = 1,
+     .RouteA = RouteSun, .RouteB = RouteBluePlanet, .BlendingMode = BlendDarkening,
+     .Density = 70, .SpeedTexture = 10, .AlphaSprinkle = 192,
+     .ColorConst = {0.4, 0.4, 0.4}, .ColorAmplitude = {0.7, 0.7, 0.7},
+     .ColorGrads = {0.0000096, 0.0000064, 10},
+     .FuncRadius = RadiusPower, .FuncAngle = AngleLinear,
+     .RotateX = 1, .RotateY = 0, .RotateZ = 1, .SpeedView = 10,
+     .DepthTest = 0, .DepthAmpl = 0.8, .DepthFreq = 64},
     // Default6: tinted blue comets alone, no trails, hidden-surface removal
-    {9, 0, 5, 0, 0.5f, 1.0, 15, 0, 0, 0, 1,
-     0, 0, 0, 70, 12, 255,
-     {0.4, 0.4, 0.4}, {0.7, 0.7, 0.7}, {0.0000096, 0.0000032, 15},
-     1, 0, 0, 1, 1, 7, 1, 1.0, 8},
+    {.RenderingMode = LaserBlueCometEx, .StippleMode = StippleNull, .StippleSize = 5,
+     .SymmetryMode = SymmetryNull, .LineWidth = 0.5f, .AlphaLaser = 1.0, .SpeedLaser = 15,
+     .Stack = 0, .Doubled = 0, .Stencil = 0, .Antialias = 1,
+     .RouteA = RouteNull, .RouteB = RouteNull, .BlendingMode = BlendLightening,
+     .Density = 70, .SpeedTexture = 12, .AlphaSprinkle = 255,
+     .ColorConst = {0.4, 0.4, 0.4}, .ColorAmplitude = {0.7, 0.7, 0.7},
+     .ColorGrads = {0.0000096, 0.0000032, 15},
+     .FuncRadius = RadiusPower, .FuncAngle = AngleLinear,
+     .RotateX = 0, .RotateY = 1, .RotateZ = 1, .SpeedView = 7,
+     .DepthTest = 1, .DepthAmpl = 1.0, .DepthFreq = 8},
 }};
 // clang-format on
 
@@ -48,4 +80,8 @@ void Preset(uint32_t listIndex, SwitchSettings switchSettings) {
     }
     if (listIndex >= BuiltInLookCount) return;
     static_cast<SceneLook&>(SceneSettings) = BuiltInLooks[listIndex];
+}
+
+void ApplyFactorySettings() {
+    Preset(FactoryLook, SwitchSettings::Reset);
 }

@@ -25,3 +25,8 @@ enum class SwitchSettings { Keep, Reset };
 // Applies built-in look listIndex (0-5) to SceneSettings; any other index applies no look. With
 // SwitchSettings::Reset, Period and AutoList are reset first. Nothing else changes.
 void Preset(uint32_t listIndex, SwitchSettings switchSettings);
+
+// The factory look, "Default1". The factory setting is that look with the switch settings reset: what
+// "Default" applies, and what a missing or unreadable settings key gives.
+constexpr uint32_t FactoryLook = 0;
+void ApplyFactorySettings();

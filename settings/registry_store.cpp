@@ -8,7 +8,6 @@
 #include <string>
 
 #include "platform/user_message.h"
-#include "settings/list_draw.h"
 #include "settings/presets.h"
 #include "settings/scene_settings.h"
 #include "settings/stored_values.h"
@@ -146,13 +145,6 @@ void DeleteOlderFormat(OpenKey& mainKey) {
     RegDeleteKeyA(HKEY_CURRENT_USER, MainKeyPath);
 }
 
-// Applies one of the lists marked in AutoList, drawn at random; the list applied before may come again.
-void ChooseStartList() {
-    SeedListDraw();
-    CurrentList = DrawStartList(SceneSettings.AutoList);
-    ApplyList(CurrentList);
-}
-
 bool WriteDword(HKEY key, const char* name, int32_t number) {
     const auto bits = static_cast<DWORD>(number);
     return RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&bits), sizeof bits) ==
@@ -228,19 +220,19 @@ bool WriteSettings(SaveTarget target) {
 
 }  // namespace
 
-bool RegistryLoad(int32_t listIndex, StartChoice startChoice) {
+bool RegistryLoad(int32_t listIndex) {
     const SettingsWork work;
     OpenKey mainKey;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, MainKeyPath, 0, KEY_ALL_ACCESS, mainKey.Receive()) !=
         ERROR_SUCCESS) {
-        Preset(0, SwitchSettings::Reset);
+        ApplyFactorySettings();
         return false;
     }
 
     const int32_t version = ReadFormatVersion(mainKey.get());
     if (version != StoredFormatVersion) {
         if (version < StoredFormatVersion) DeleteOlderFormat(mainKey);
-        Preset(0, SwitchSettings::Reset);
+        ApplyFactorySettings();
         return false;
     }
     SettingsStored = true;
@@ -258,11 +250,6 @@ bool RegistryLoad(int32_t listIndex, StartChoice startChoice) {
         ReadStoredValues(mainKey.get(), StoredValues.size());
         ReadListNames(mainKey.get());
     }
-    mainKey.Close();
-
-    if (startChoice == StartChoice::DrawFromAutoList && SceneSettings.Period != 0 &&
-        AnyListMarked(SceneSettings.AutoList))
-        ChooseStartList();
     return true;
 }
 
@@ -283,7 +270,7 @@ bool RegistryDelete() {
 
 void ApplyList(uint32_t list) {
     if (IsSavedList(list))
-        RegistryLoad(static_cast<int32_t>(list), StartChoice::None);
+        RegistryLoad(static_cast<int32_t>(list));
     else
         Preset(list, SwitchSettings::Keep);
 }

@@ -28,13 +28,9 @@ private:
 // Where a load reads from: the main key (MainSettingsKey, or any index below 6), or saved list 6-9's subkey.
 constexpr int32_t MainSettingsKey = -1;
 
-// Whether a load then draws the list to start with (the start-up choice of the auto-switch).
-enum class StartChoice { None, DrawFromAutoList };
-
 // Loads the main key or the look of saved list listIndex into SceneSettings. With no key, or a key of another
-// format, the factory setting applies instead. With StartChoice::DrawFromAutoList, and while Period is not 0,
-// one of the lists marked in AutoList is then drawn and applied. True when a key of this format was read.
-bool RegistryLoad(int32_t listIndex, StartChoice startChoice);
+// format, the factory setting applies instead. True when a key of this format was read.
+bool RegistryLoad(int32_t listIndex);
 
 // What a save writes: the main key (version, list names, switch settings and look), or the look alone into
 // the subkey of SelectedList (6-9).

@@ -3,29 +3,50 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <type_traits>
 
 namespace {
 
 using ChannelsMember = double (SettingsRecord::*)[3];
 
-constexpr std::array<SettingRange, 3> Range(double min, double max) {
-    return {{{min, max}, {0, 0}, {0, 0}}};
-}
+constexpr double GradScale = 10000000;
 
-// The values of an enumeration of settings/choices.h: 0 to its count − 1.
-constexpr std::array<SettingRange, 3> Choices(uint32_t count) {
-    return Range(0, count - 1.0);
+// A stored form's scaling, both ways: the product that is truncated to give the stored number, and the field
+// value that a stored number gives back. Channel 2 of the colour weights is the time weight, stored as it is.
+struct Scaling {
+    StoredForm form;
+    double (*product)(int channel, double value);
+    double (*value)(int channel, double number);
+};
+constexpr double Same(int, double x) {
+    return x;
 }
+constexpr Scaling Scalings[] = {
+    {StoredForm::Whole, Same, Same},
+    {StoredForm::Choice, Same, Same},
+    {StoredForm::Flag, Same, Same},
+    {StoredForm::Tenths, [](int, double v) { return v * 10; },
+     [](int, double n) { return static_cast<double>(static_cast<float>(n * 0.1f)); }},
+    {StoredForm::Hundredths, [](int, double v) { return v * 100; }, [](int, double n) { return n / 100; }},
+    {StoredForm::DepthWave, [](int, double v) { return v * 25 + 25; },
+     [](int, double n) { return (n - 25) / 25; }},
+    {StoredForm::WholeDouble, Same, Same},
+    {StoredForm::Colour255, [](int, double v) { return v * 255; }, [](int, double n) { return n / 255; }},
+    {StoredForm::Grads, [](int c, double v) { return c < 2 ? v * GradScale : v; },
+     [](int c, double n) { return c < 2 ? n / GradScale : n; }},
+};
+constexpr bool OneScalingPerFormInItsOrder() {
+    for (size_t i = 0; i < std::size(Scalings); ++i)
+        if (static_cast<size_t>(Scalings[i].form) != i) return false;
+    return std::size(Scalings) == static_cast<size_t>(StoredForm::Count);
+}
+static_assert(OneScalingPerFormInItsOrder(), "one scaling per stored form, in the order of the forms");
 
-constexpr auto Flag = Range(0, 1);
-constexpr auto Speed = Range(0, 100);
-constexpr auto AnyCount = Range(0, std::numeric_limits<int32_t>::max());
-constexpr auto ListMask = Range(0, 1023);
-constexpr SettingRange Channel = {0, 1};
-constexpr SettingRange Weight = {0, 0.001};
-constexpr std::array<SettingRange, 3> Colour = {{Channel, Channel, Channel}};
-constexpr auto AnyWidth = Range(0, std::numeric_limits<float>::max());
+const Scaling& ScalingOf(StoredForm form) {
+    const auto index = static_cast<size_t>(form);
+    return Scalings[index < std::size(Scalings) ? index : 0];
+}
 
 int32_t SaturatingInt32(long x) {
     if (x > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
@@ -33,50 +54,16 @@ int32_t SaturatingInt32(long x) {
     return static_cast<int32_t>(x);
 }
 
-// The product that is truncated to give the stored number, formed in double precision.
-double StoredProduct(StoredForm form, int channel, double value) {
-    switch (form) {
-        case StoredForm::Tenths: return value * 10;
-        case StoredForm::Hundredths: return value * 100;
-        case StoredForm::DepthWave: return value * 25 + 25;
-        case StoredForm::Colour255: return value * 255;
-        case StoredForm::Grads: return channel < 2 ? value * 10000000 : value;
-        case StoredForm::Whole:
-        case StoredForm::Choice:
-        case StoredForm::Flag:
-        case StoredForm::WholeDouble: break;
-    }
-    return value;
-}
-
 double ChannelFromStored(StoredForm form, int channel, int32_t stored) {
-    const double number = stored;
-    switch (form) {
-        case StoredForm::Tenths: return static_cast<float>(number * 0.1f);
-        case StoredForm::Hundredths: return number / 100;
-        case StoredForm::DepthWave: return (number - 25) / 25;
-        case StoredForm::Colour255: return number / 255;
-        case StoredForm::Grads: return channel < 2 ? number / 10000000 : number;
-        case StoredForm::Whole:
-        case StoredForm::Choice:
-        case StoredForm::Flag:
-        case StoredForm::WholeDouble: break;
-    }
-    return number;
+    return ScalingOf(form).value(channel, stored);
 }
 
-// Truncates toward zero, as the stored form says, with one exception: a value that was itself read from a
-// stored number gives that number back. Products such as 0.57 × 100 = 56.99999999999999 would otherwise
-// truncate one below, and every save of unchanged settings would wear such values down.
+// Truncated toward zero as the stored form says; a value that was itself read from a stored number gives
+// that number back (settings/truncation.h).
 int32_t ChannelToStored(StoredForm form, int channel, double value) {
-    const double product = StoredProduct(form, channel, value);
-    const int32_t stored = SaturatingTruncate(product);
-    if (ChannelFromStored(form, channel, stored) == value) return stored;
-    const int64_t next = int64_t{stored} + (product < 0 ? -1 : 1);
-    if (next >= std::numeric_limits<int32_t>::min() && next <= std::numeric_limits<int32_t>::max() &&
-        ChannelFromStored(form, channel, static_cast<int32_t>(next)) == value)
-        return static_cast<int32_t>(next);
-    return stored;
+    const Scaling& scaling = ScalingOf(form);
+    return WholeNumberFor(value, scaling.product(channel, value),
+                          [&](int32_t number) { return scaling.value(channel, number); });
 }
 
 // An index kept within its table: a number beyond either end becomes that end. Unsigned fields compare as
@@ -89,65 +76,14 @@ Field WithinRange(Field index, const SettingRange& range) {
 }
 
 template <size_t Count>
-std::array<const StoredValue*, Count> InSaveOrder(size_t first) {
+std::array<const StoredValue*, Count> InSaveOrder(SettingPart part) {
     std::array<const StoredValue*, Count> ordered{};
-    for (size_t i = first; i < first + Count; ++i) {
-        const size_t position = StoredValues[i].savePosition;
-        if (position < Count) ordered[position] = &StoredValues[i];
-    }
+    for (const StoredValue& value : StoredValues)
+        if (value.part == part && value.savePosition < Count) ordered[value.savePosition] = &value;
     return ordered;
 }
 
 }  // namespace
-
-int32_t SaturatingTruncate(double x) {
-    if (x != x) return 0;
-    if (x >= static_cast<double>(std::numeric_limits<int32_t>::max()))
-        return std::numeric_limits<int32_t>::max();
-    if (x <= static_cast<double>(std::numeric_limits<int32_t>::min()))
-        return std::numeric_limits<int32_t>::min();
-    return static_cast<int32_t>(x);
-}
-
-// Each row: registry name, stored form, field, range, and the value's place in a save (which writes the
-// triples first, the weights leading, and the opacities ahead of the other numbers; in the main key "Period"
-// ahead of the other switch values).
-const std::array<StoredValue, LookValueCount + SwitchValueCount> StoredValues = {{
-    {"ColorConst", StoredForm::Colour255, &SettingsRecord::ColorConst, Colour, 1},
-    {"ColorAmplitude", StoredForm::Colour255, &SettingsRecord::ColorAmplitude, Colour, 2},
-    {"ColorGrads", StoredForm::Grads, &SettingsRecord::ColorGrads, {{Weight, Weight, {0, 100}}}, 0},
-    {"RenderingMode", StoredForm::Choice, &SettingsRecord::RenderingMode, Choices(LaserStyleCount), 5},
-    {"StippleMode", StoredForm::Choice, &SettingsRecord::StippleMode, Choices(StippleModeCount), 6},
-    {"SymmetryMode", StoredForm::Choice, &SettingsRecord::SymmetryMode, Choices(SymmetryModeCount), 7},
-    {"BlendingMode", StoredForm::Choice, &SettingsRecord::BlendingMode, Choices(BlendingModeCount), 8},
-    {"RouteA", StoredForm::Choice, &SettingsRecord::RouteA, Choices(RouteCount), 9},
-    {"RouteB", StoredForm::Choice, &SettingsRecord::RouteB, Choices(RouteCount), 10},
-    {"Density", StoredForm::Whole, &SettingsRecord::Density, Range(0, 100), 11},
-    {"SpeedLaser", StoredForm::Whole, &SettingsRecord::SpeedLaser, Speed, 12},
-    {"SpeedTexture", StoredForm::Whole, &SettingsRecord::SpeedTexture, Speed, 13},
-    {"SpeedView", StoredForm::Whole, &SettingsRecord::SpeedView, Speed, 14},
-    {"AlphaLaser", StoredForm::Hundredths, &SettingsRecord::AlphaLaser, Range(0, 1), 3},
-    {"AlphaSprinkle", StoredForm::Whole, &SettingsRecord::AlphaSprinkle, Range(0, 511), 4},
-    {"Stack", StoredForm::Flag, &SettingsRecord::Stack, Flag, 15},
-    {"Doubled", StoredForm::Flag, &SettingsRecord::Doubled, Flag, 16},
-    {"Stencil", StoredForm::Flag, &SettingsRecord::Stencil, Flag, 17},
-    {"Antialias", StoredForm::Flag, &SettingsRecord::Antialias, Flag, 18},
-    {"RotateZ", StoredForm::Flag, &SettingsRecord::RotateZ, Flag, 19},
-    {"RotateX", StoredForm::Flag, &SettingsRecord::RotateX, Flag, 20},
-    {"RotateY", StoredForm::Flag, &SettingsRecord::RotateY, Flag, 21},
-    {"DepthTest", StoredForm::Flag, &SettingsRecord::DepthTest, Flag, 22},
-    {"LineWidth", StoredForm::Tenths, &SettingsRecord::LineWidth, AnyWidth, 23},
-    {"StippleSize", StoredForm::Whole, &SettingsRecord::StippleSize, AnyCount, 24},
-    {"DepthAmpl", StoredForm::DepthWave, &SettingsRecord::DepthAmpl, Range(-1, 1), 25},
-    {"DepthFreq", StoredForm::WholeDouble, &SettingsRecord::DepthFreq, Range(0, 511), 26},
-    {"FuncRadius", StoredForm::Choice, &SettingsRecord::FuncRadius, Choices(RadiusFunctionCount), 27},
-    {"FuncAngle", StoredForm::Choice, &SettingsRecord::FuncAngle, Choices(AngleFunctionCount), 28},
-
-    {"SavedList", StoredForm::Whole, &SettingsRecord::SavedList, ListMask, 1},
-    {"AutoList", StoredForm::Whole, &SettingsRecord::AutoList, ListMask, 2},
-    {"Period", StoredForm::Whole, &SettingsRecord::Period, AnyCount, 0},
-    {"OffSprinkle", StoredForm::Whole, &SettingsRecord::OffSprinkle, Flag, 3},
-}};
 
 int32_t EncodeDword(const StoredValue& value, const SettingsRecord& settings) {
     return std::visit(
@@ -227,9 +163,9 @@ void DecodeBuffer(const StoredValue& value, const StoredBuffer& buffer, Settings
 }
 
 std::array<const StoredValue*, LookValueCount> LookValuesInSaveOrder() {
-    return InSaveOrder<LookValueCount>(0);
+    return InSaveOrder<LookValueCount>(SettingPart::Look);
 }
 
 std::array<const StoredValue*, SwitchValueCount> SwitchValuesInSaveOrder() {
-    return InSaveOrder<SwitchValueCount>(LookValueCount);
+    return InSaveOrder<SwitchValueCount>(SettingPart::Switch);
 }

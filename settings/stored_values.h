@@ -1,62 +1,25 @@
-// How every setting is stored: one table with each stored value's registry name, the field or fields it
-// holds, the range the field is defined for, its stored form and its place in a save, with the pure
-// encodings between fields and stored bytes. The registry store only moves what these functions produce.
+// How every setting is stored: the pure encodings between the fields of the setting table's rows
+// (settings/setting_rows.h) and the bytes the registry holds. The registry store only moves what these
+// functions produce.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <limits>
 #include <string>
-#include <variant>
 
 #include "settings/scene_settings.h"
+#include "settings/setting_rows.h"
+#include "settings/truncation.h"
 
-enum class StoredForm : uint8_t {
-    Whole,        // DWORD holding the field
-    Choice,       // DWORD holding the field, an index into a table (a style, a picture, a function); loading
-                  // keeps it within its range, so that stored data can never index past the table
-    Flag,         // DWORD of which only the lowest byte counts: on when it is not 0
-    Tenths,       // DWORD truncate(value × 10); read back as number × 0.1f, rounded to a float
-    Hundredths,   // DWORD truncate(value × 100); read back as number / 100
-    DepthWave,    // DWORD truncate(value × 25 + 25); read back as (number − 25) / 25
-    WholeDouble,  // DWORD truncate(value); read back as the number
-    Colour255,    // text "%d %d %d" of truncate(channel × 255); read back as number / 255
-    Grads,        // text "%d %d %d" of the radius and angle weights × 10,000,000 and the time weight
-};
-
-// The member a stored value holds. The text forms hold three channels.
-using SettingMember =
-    std::variant<uint32_t SettingsRecord::*, int32_t SettingsRecord::*, float SettingsRecord::*,
-                 double SettingsRecord::*, double (SettingsRecord::*)[3]>;
-
-struct SettingRange {
-    double min;
-    double max;
-};
-
-struct StoredValue {
-    const char* name;  // registry value name, also the field's name
-    StoredForm form;
-    SettingMember member;
-    std::array<SettingRange, 3> range;  // per channel for the text forms; entry 0 for the others
-    uint8_t savePosition;  // place among the look values, or among the switch values, in the order a save
-                           // writes them
-};
-
-constexpr size_t LookValueCount = 29;
-constexpr size_t SwitchValueCount = 4;
-
-// The 29 values of a look, in the order loading reads them, then the four switch settings ("SavedList",
-// "AutoList", "Period", "OffSprinkle"), which only the main settings key holds, in their reading order.
-extern const std::array<StoredValue, LookValueCount + SwitchValueCount> StoredValues;
+// The registry sees each row of the table as one stored value: the look's values in the order loading reads
+// them, then the switch settings ("SavedList", "AutoList", "Period", "OffSprinkle"), which only the main
+// settings key holds.
+using StoredValue = SettingRow;
+inline constexpr const auto& StoredValues = SettingRows;
 
 constexpr bool IsText(StoredForm form) {
     return form == StoredForm::Colour255 || form == StoredForm::Grads;
 }
-
-// Truncation toward zero that cannot overflow: NaN gives 0, values beyond the range its nearest end.
-// Stored settings may hold anything.
-int32_t SaturatingTruncate(double x);
 
 // DWORD values (every form but the text ones).
 int32_t EncodeDword(const StoredValue& value, const SettingsRecord& settings);

@@ -20,3 +20,14 @@ void AutoSwitch() {
     // Trails that Stack kept from the old look would otherwise linger under the new one.
     glClear(GL_COLOR_BUFFER_BIT);
 }
+
+bool LoadStartLook() {
+    if (!RegistryLoad(MainSettingsKey)) return false;
+    if (SceneSettings.Period != 0 && AnyListMarked(SceneSettings.AutoList)) {
+        const SettingsWork work;
+        SeedListDraw();
+        CurrentList = DrawStartList(SceneSettings.AutoList);
+        ApplyList(CurrentList);
+    }
+    return true;
+}

@@ -1,5 +1,5 @@
 // The timed switch between looks: every Period seconds, and on Enter, a list drawn at random among those
-// marked in AutoList replaces the look.
+// marked in AutoList replaces the look; and the running saver's first look, drawn the same way.
 #pragma once
 
 // Draws another list, applies it, refreshes an open Configuration page (which also re-arms the timer for a
@@ -7,3 +7,8 @@
 // a load, a save or another switch is under way (SettingsWork, settings/registry_store.h): a tick inside one
 // of their message boxes never changes the settings they are working on.
 void AutoSwitch();
+
+// Loads the main settings key as the running saver starts. When a key of this format was read, Period is not
+// 0 and a list is marked in AutoList, one of the marked lists, drawn at random, replaces the stored look (the
+// list applied last may come again). True when a key of this format was read.
+bool LoadStartLook();

@@ -13,6 +13,10 @@ namespace {
 
 constexpr double LeastDepthAmpl = 0.04;
 
+// What the Laser of the last frame that drew one handed over. While the Laser is off the Sprinkle keeps its
+// last tilt: the sprites lie in the cone it left, or flat until a Laser has been drawn.
+LaserHandOff LastLaser{};
+
 bool DrawsSprinkle(const SettingsRecord& settings) {
     return (settings.RouteA != RouteNull || settings.RouteB != RouteNull) && settings.OffSprinkle == 0;
 }
@@ -37,9 +41,9 @@ void DrawFrame(bool showInfo) {
     if (clear != 0) glClear(clear);
     if (DrawsLaser(SceneSettings.RenderingMode)) {
         if (SceneSettings.DepthAmpl == 0.0) SceneSettings.DepthAmpl = LeastDepthAmpl;
-        DrawLaser(SceneSettings);
+        LastLaser = DrawLaser(SceneSettings);
     }
-    if (DrawsSprinkle(SceneSettings)) DrawSprinkle(SceneSettings);
+    if (DrawsSprinkle(SceneSettings)) DrawSprinkle(SceneSettings, LastLaser);
     if (showInfo) DrawInfoOverlay();
     if (!SettingsStored) DrawFirstRunPrompt();
 }

@@ -9,8 +9,8 @@
 
 #include "config_ui/config_dialog.h"
 #include "settings/random.h"
-#include "settings/registry_store.h"
 #include "settings/scene_settings.h"
+#include "shell/auto_switch.h"
 #include "shell/command_line.h"
 #include "shell/window_proc.h"
 #include "window/render_window.h"
@@ -46,7 +46,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     SetRenderWindowProcedure(RenderWindowProc);
     SeedRandom(static_cast<uint32_t>(time(nullptr) % 10000));
     TimePhase = DrawRandom();
-    RegistryLoad(MainSettingsKey, StartChoice::DrawFromAutoList);
+    LoadStartLook();
     InitCommonControls();
 
     switch (RunMode) {
@@ -57,7 +57,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         case Password: return 0;
         case Saver:
         case Other:
-            if (!CreateRenderWindow(RenderWindowTitle, ScreenWidth, ScreenHeight, FullScreen)) return 0;
+            if (!CreateRenderWindow(WindowMode::Full)) return 0;
             break;
     }
     return RunMessageLoop();

@@ -47,7 +47,7 @@ void HandleKeyDown() {
     if (KeyDown[VK_F3]) {
         KeyDown[VK_F3] = false;
         DestroyRenderWindow();
-        if (!CreateRenderWindow(RenderWindowTitle, ScreenWidth, ScreenHeight, !FullScreen)) {
+        if (!CreateRenderWindow(FullScreen ? WindowMode::Framed : WindowMode::Full)) {
             ShowUserMessage("Window Creation Error.", "ERROR", MessageIcon::Exclamation);
             PostQuitMessage(0);
         }

@@ -77,7 +77,7 @@ TEST_F(AutoSwitchTest, ASingleListThatIsCurrentIsAppliedAgain) {
     SceneSettings.AutoList = 1 << 4;
     for (int32_t clock : {0, 1, 2, 500}) {
         CurrentList = 4;
-        Preset(0, SwitchSettings::Keep);
+        Preset(FactoryLook, SwitchSettings::Keep);
         FixClock(clock);
         AutoSwitch();
         EXPECT_EQ(CurrentList, 4u);
@@ -117,7 +117,7 @@ TEST_F(AutoSwitchTest, ASavedListDrawnIsLoadedFromItsSubkey) {
     Preset(2, SwitchSettings::Keep);
     SelectedList = 9;
     RegistrySave(SaveTarget::SelectedListKey);
-    Preset(0, SwitchSettings::Reset);
+    ApplyFactorySettings();
     SceneSettings.AutoList = 1 << 9;
     SceneSettings.SavedList = 1 << 9;
     SceneSettings.OffSprinkle = 1;
@@ -149,7 +149,7 @@ TEST_F(AutoSwitchTest, NoSwitchRunsInsideALoadOrASave) {
     DeleteValue(SettingsKeyPath, "Stack");  // reported, then loading goes on with the next value
     SetUserMessageObserver(TickInsideTheBox);
 
-    RegistryLoad(MainSettingsKey, StartChoice::None);
+    RegistryLoad(MainSettingsKey);
     EXPECT_EQ(ShownMessages, std::vector<std::string>{"ERROR: RegistryLoad() -> RegQueryValueEx()"});
     EXPECT_EQ(CurrentList, 0u);
     EXPECT_EQ(StoredForms(SceneSettings), stored);
@@ -167,7 +167,7 @@ TEST_F(AutoSwitchTest, AMissingSavedListKeepsTheLookButTheSwitchStillClearsAndRe
     RegistrySave(SaveTarget::MainKey);
     Preset(3, SwitchSettings::Keep);
     const auto before = StoredForms(SceneSettings);
-    ASSERT_TRUE(CreateRenderWindow(RenderWindowTitle, 640, 480, false));
+    ASSERT_TRUE(CreateRenderWindow(WindowMode::Framed));
     KillTimer(RenderWindow, AutoSwitchTimer);
     glClearColor(1, 1, 1, 1);
     glClear(GL_COLOR_BUFFER_BIT);

@@ -167,7 +167,7 @@ protected:
     }
     // A modeless dialog as F1 opens it over a render window in window mode.
     HWND OpenOverRenderWindow() {
-        EXPECT_TRUE(CreateRenderWindow(RenderWindowTitle, 640, 480, false));
+        EXPECT_TRUE(CreateRenderWindow(WindowMode::Framed));
         return OpenConfigDialog(RenderWindow);
     }
 };

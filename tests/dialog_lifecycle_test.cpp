@@ -63,7 +63,7 @@ TEST_F(ConfigDialog, SitsBesideAWindowAndTopLeftOverTheFullScreen) {
     DestroyWindow(dialog);
     DestroyRenderWindow();
 
-    ASSERT_TRUE(CreateRenderWindow(RenderWindowTitle, ScreenWidth, ScreenHeight, true));
+    ASSERT_TRUE(CreateRenderWindow(WindowMode::Full));
     dialog = OpenConfigDialog(RenderWindow);
     GetWindowRect(dialog, &own);
     EXPECT_EQ(own.left, 0);
@@ -170,7 +170,7 @@ void Press(WPARAM key) {
 // Each dialog keeps the handles it made: closing the newest leaves an older one working, and whatever ends a
 // dialog (its close box, or F3 taking it down with the render window) hides the cursor it showed.
 TEST_F(ConfigDialog, DialogsOverTheSaverKeepTheirControlsAndGiveTheCursorBack) {
-    ASSERT_TRUE(CreateRenderWindow(RenderWindowTitle, ScreenWidth, ScreenHeight, true));
+    ASSERT_TRUE(CreateRenderWindow(WindowMode::Full));
     const int hidden = CursorCounter();
     Press(VK_F1);
     Press(VK_F1);
@@ -198,7 +198,7 @@ TEST_F(ConfigDialog, DialogsOverTheSaverKeepTheirControlsAndGiveTheCursorBack) {
 // A key held when the dialog takes the focus goes up in the dialog: the saver forgets it. Otherwise F2 would
 // toggle the overlay at every later key, and no key but Escape would end the full-screen saver.
 TEST_F(ConfigDialog, KeysHeldWhenTheDialogTakesTheFocusAreForgotten) {
-    ASSERT_TRUE(CreateRenderWindow(RenderWindowTitle, ScreenWidth, ScreenHeight, true));
+    ASSERT_TRUE(CreateRenderWindow(WindowMode::Full));
     SendMessageA(RenderWindow, WM_KEYDOWN, VK_F2, 0);
     SendMessageA(RenderWindow, WM_KEYDOWN, VK_RETURN, 0);
     Press(VK_F1);

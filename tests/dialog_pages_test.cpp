@@ -380,7 +380,7 @@ TEST_F(SwitchPageLists, DoneSavesTheLookUnderTheTypedNameAndStoresTheMainKey) {
     EXPECT_TRUE(SettingsStored);
 
     const auto list = ValuesOf(SubkeyPath("custom2"));
-    EXPECT_EQ(list.size(), size_t{29});
+    EXPECT_EQ(list.size(), LookValueCount);
     EXPECT_EQ(list.at("RenderingMode"), std::to_string(BuiltInLooks[4].RenderingMode));
     const auto main = ValuesOf(SettingsKeyPath);
     EXPECT_EQ(main.at(""), "25");
@@ -390,7 +390,7 @@ TEST_F(SwitchPageLists, DoneSavesTheLookUnderTheTypedNameAndStoresTheMainKey) {
 
     // The saved list can now be checked for the auto-switch, and selecting it loads it.
     EXPECT_TRUE(IsEnabled(IDC_FIRST_LIST_CHECK + 7));
-    Preset(0, SwitchSettings::Keep);
+    Preset(FactoryLook, SwitchSettings::Keep);
     Choose(IDC_LIST_NAME, 7);
     EXPECT_EQ(LookForms(SceneSettings), LookForms(BuiltInLooks[4]));
 }

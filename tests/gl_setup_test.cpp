@@ -46,7 +46,7 @@ TEST(FrameClearBits, TrailsStayWhileALaserIsStacked) {
     EXPECT_EQ(FrameClearBits(look), GLbitfield{GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT});
     look.RenderingMode = 0;  // no Laser: nothing leaves trails
     EXPECT_EQ(FrameClearBits(look), All);
-    look.RenderingMode = 15;  // names no Laser style: as "NULL"
+    look.RenderingMode = LaserStyleCount;  // names no Laser style: as "NULL"
     EXPECT_EQ(FrameClearBits(look), All);
 }
 

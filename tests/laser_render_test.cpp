@@ -495,16 +495,15 @@ TEST_F(LaserTest, StipplePatternsDrawTheirDashes) {
 // stipple number outside 1-3 draws solid lines, and a radius function that never grows the radius draws a
 // ring of RingPoints points at the start radius and ends.
 TEST_F(LaserTest, OutOfRangeValuesDrawWhatWasChosenAndEnd) {
-    DepthSlope = 0.5;
     SceneSettings.DepthAmpl = 0.0;
     glEnable(GL_BLEND);  // left on to show that nothing is touched
-    for (uint32_t mode : {15u, 100u, std::numeric_limits<uint32_t>::max()}) {
+    for (uint32_t mode : {uint32_t{LaserStyleCount}, 100u, std::numeric_limits<uint32_t>::max()}) {
         SceneSettings.RenderingMode = mode;
         EXPECT_FALSE(DrawsLaser(mode));
         EXPECT_TRUE(Draw().empty()) << mode;
+        EXPECT_EQ(DrawLaser(SceneSettings).depthSlope, 0.0) << mode;
     }
     EXPECT_TRUE(glIsEnabled(GL_BLEND));
-    EXPECT_EQ(DepthSlope, 0.5);
     EXPECT_EQ(SceneSettings.DepthAmpl, 0.0);
     glDisable(GL_BLEND);
 

@@ -64,7 +64,7 @@ protected:
         BuildReportingFont();
         BuildOverlayLists();
         ResetFrameRate();
-        Preset(0, SwitchSettings::Reset);
+        ApplyFactorySettings();
         SettingsStored = true;
     }
     void TearDown() override {

@@ -99,7 +99,7 @@ inline void ResetStoredSettingsState() {
     SelectedList = 0;
     for (uint32_t list = FirstSavedList; list < ListCount; ++list)
         SetListName(list, "custom");
-    Preset(0, SwitchSettings::Reset);
+    ApplyFactorySettings();
     SceneSettings.SavedList = 0;
     SceneSettings.OffSprinkle = 0;
 }

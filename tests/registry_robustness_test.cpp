@@ -17,6 +17,7 @@
 #include "registry_helpers.h"
 #include "settings/registry_store.h"
 #include "settings/stored_values.h"
+#include "shell/auto_switch.h"
 #include "shell/frame.h"
 #include "table_bounds.h"
 #include "window/render_window.h"
@@ -137,7 +138,7 @@ protected:
 
 TEST_F(RegistryRobustness, CorruptKeysLoadWithinTheTablesAndAFrameFollows) {
     SetUnhandledExceptionFilter(ReportCrash);
-    ASSERT_TRUE(CreateRenderWindow(RenderWindowTitle, 640, 480, false));
+    ASSERT_TRUE(CreateRenderWindow(WindowMode::Framed));
     KillTimer(RenderWindow, AutoSwitchTimer);
     FixClock(4000);
 
@@ -150,8 +151,11 @@ TEST_F(RegistryRobustness, CorruptKeysLoadWithinTheTablesAndAFrameFollows) {
         ShownMessages.clear();
         TimePhase = random() % 32768;
 
-        RegistryLoad(MainSettingsKey, random() % 2 == 0 ? StartChoice::DrawFromAutoList : StartChoice::None);
-        if (random() % 3 == 0) RegistryLoad(static_cast<int32_t>(6 + random() % 5), StartChoice::None);
+        if (random() % 2 == 0)
+            LoadStartLook();
+        else
+            RegistryLoad(MainSettingsKey);
+        if (random() % 3 == 0) RegistryLoad(static_cast<int32_t>(6 + random() % 5));
 
         const int bad = OutOfTableCount();
         EXPECT_EQ(bad, 0) << "case " << CurrentCase;

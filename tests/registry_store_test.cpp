@@ -8,6 +8,7 @@
 #include "registry_helpers.h"
 #include "settings/random.h"
 #include "settings/registry_store.h"
+#include "shell/auto_switch.h"
 #include "stored_forms.h"
 
 namespace {
@@ -45,7 +46,7 @@ TEST_F(RegistryStore, FirstRunWithoutAKeyGivesTheFactorySettingSilently) {
     const int32_t next = DrawRandom();
     SeedRandom(77);
 
-    EXPECT_FALSE(RegistryLoad(MainSettingsKey, StartChoice::DrawFromAutoList));
+    EXPECT_FALSE(LoadStartLook());
 
     EXPECT_TRUE(ShownMessages.empty()) << ShownMessages.front();
     EXPECT_EQ(LookForms(SceneSettings), LookForms(BuiltInLooks[0]));
@@ -66,7 +67,7 @@ TEST_F(RegistryStore, AnOlderFormatIsWipedWithItsListsAndTheFactorySettingApplie
             SetDword(SubkeyPath(subkey), "RenderingMode", 3);
         Preset(5, SwitchSettings::Keep);
 
-        RegistryLoad(version == 24 ? 7 : MainSettingsKey, StartChoice::DrawFromAutoList);
+        RegistryLoad(version == 24 ? 7 : MainSettingsKey);
 
         EXPECT_TRUE(ShownMessages.empty()) << version;
         EXPECT_FALSE(KeyExists(SettingsKeyPath)) << version;
@@ -80,7 +81,7 @@ TEST_F(RegistryStore, AKeyWithoutAVersionIsReportedAndWiped) {
     SetDword(SettingsKeyPath, "Period", 5);
     SetDword(SubkeyPath("custom2"), "RenderingMode", 3);
 
-    RegistryLoad(MainSettingsKey, StartChoice::DrawFromAutoList);
+    LoadStartLook();
 
     EXPECT_EQ(ShownMessages, std::vector<std::string>{"ERROR: RegistryLoad() -> RegQueryValueEx() 1"});
     EXPECT_FALSE(KeyExists(SettingsKeyPath));
@@ -98,7 +99,7 @@ TEST_F(RegistryStore, ANewerFormatIsLeftAloneAndTheFactorySettingApplies) {
         Preset(4, SwitchSettings::Keep);
         SceneSettings.Period = 7;
 
-        EXPECT_FALSE(RegistryLoad(list, StartChoice::DrawFromAutoList));
+        EXPECT_FALSE(RegistryLoad(list));
 
         EXPECT_TRUE(ShownMessages.empty());
         EXPECT_EQ(LookForms(SceneSettings), LookForms(BuiltInLooks[0])) << list;
@@ -154,7 +155,7 @@ TEST_F(RegistryStore, LoadingGivesBackTheStoredNumbersNotTheLooksDecimals) {
     SceneSettings.Period = SceneSettings.SavedList = SceneSettings.OffSprinkle = 3;
     SetListName(6, "other");
 
-    EXPECT_TRUE(RegistryLoad(MainSettingsKey, StartChoice::DrawFromAutoList));
+    EXPECT_TRUE(LoadStartLook());
 
     EXPECT_TRUE(ShownMessages.empty());
     EXPECT_TRUE(SettingsStored);
@@ -173,7 +174,7 @@ TEST_F(RegistryStore, StoredNumbersReadAsTheirFields) {
     SetDword(SettingsKeyPath, "LineWidth", 15);
     SetDword(SettingsKeyPath, "OffSprinkle", 256);
 
-    RegistryLoad(MainSettingsKey, StartChoice::None);
+    RegistryLoad(MainSettingsKey);
     EXPECT_EQ(SceneSettings.Stack, 0);
     EXPECT_EQ(SceneSettings.Doubled, 1);
     EXPECT_EQ(SceneSettings.DepthAmpl, -1.0);
@@ -181,7 +182,7 @@ TEST_F(RegistryStore, StoredNumbersReadAsTheirFields) {
     EXPECT_EQ(SceneSettings.OffSprinkle, 256);
 
     SetDword(SettingsKeyPath, "DepthAmpl", 50);
-    RegistryLoad(MainSettingsKey, StartChoice::None);
+    RegistryLoad(MainSettingsKey);
     EXPECT_EQ(SceneSettings.DepthAmpl, 1.0);
     EXPECT_TRUE(ShownMessages.empty());
 }
@@ -204,7 +205,7 @@ TEST_F(RegistryStore, BadValuesAreReadByTheBufferRuleOrReportedAndLoadingGoesOn)
     Preset(2, SwitchSettings::Keep);
     SceneSettings.Period = 44;
 
-    EXPECT_TRUE(RegistryLoad(MainSettingsKey, StartChoice::None));
+    EXPECT_TRUE(RegistryLoad(MainSettingsKey));
 
     EXPECT_EQ(ShownMessages, (std::vector<std::string>{"ERROR: RegistryLoad() -> RegQueryValueEx() 1",
                                                        "ERROR: RegistryLoad() -> RegQueryValueEx()",
@@ -233,7 +234,7 @@ TEST_F(RegistryStore, ASavedListHoldsTheLookAloneAndLoadingItLeavesEverythingEls
     EXPECT_EQ(ValuesOf(SubkeyPath("custom3")), expected);
     EXPECT_TRUE(ValuesOf(SettingsKeyPath).empty()) << "a list save writes nothing into the main key";
 
-    Preset(0, SwitchSettings::Reset);
+    ApplyFactorySettings();
     SceneSettings.Period = 45;
     SceneSettings.AutoList = 5;
     SceneSettings.SavedList = 256;
@@ -242,7 +243,7 @@ TEST_F(RegistryStore, ASavedListHoldsTheLookAloneAndLoadingItLeavesEverythingEls
     RegistrySave(SaveTarget::MainKey);
     SetListName(8, "edited");
 
-    EXPECT_TRUE(RegistryLoad(8, StartChoice::None));
+    EXPECT_TRUE(RegistryLoad(8));
 
     EXPECT_TRUE(ShownMessages.empty());
     EXPECT_EQ(LookForms(SceneSettings), LookForms(BuiltInLooks[2]));
@@ -260,7 +261,7 @@ TEST_F(RegistryStore, AMissingListIsReportedOnceAndChangesNothing) {
 
     for (int32_t list : {7, 10, 1000}) {
         ShownMessages.clear();
-        EXPECT_FALSE(RegistryLoad(list, StartChoice::None));
+        EXPECT_FALSE(RegistryLoad(list));
         EXPECT_EQ(ShownMessages, std::vector<std::string>{"ERROR: RegistryLoad() -> RegOpenKeyEx()"}) << list;
         EXPECT_EQ(StoredForms(SceneSettings), before) << list;
     }
@@ -274,7 +275,7 @@ TEST_F(RegistryStore, ListNamesAreCutTo63CharactersAndUnreadableOnesAreEmpty) {
     SetDword(SettingsKeyPath, "custom4", 'A');
     SetText(SettingsKeyPath, "Default1", "renamed");
 
-    RegistryLoad(MainSettingsKey, StartChoice::None);
+    RegistryLoad(MainSettingsKey);
 
     EXPECT_TRUE(ShownMessages.empty());
     EXPECT_EQ(ListNames[6], std::string(63, 'a'));
@@ -287,7 +288,7 @@ TEST_F(RegistryStore, ListNamesAreCutTo63CharactersAndUnreadableOnesAreEmpty) {
     const std::vector<uint8_t> full(256, 'f');
     SetRaw(SettingsKeyPath, "custom1", REG_BINARY, full.data(), full.size());
     SetText(SettingsKeyPath, "custom2", std::string(255, 'g'));
-    RegistryLoad(MainSettingsKey, StartChoice::None);
+    RegistryLoad(MainSettingsKey);
     EXPECT_EQ(ListNames[6], std::string(63, 'f'));
     EXPECT_EQ(ListNames[7], std::string(63, 'g'));
 }
@@ -297,11 +298,10 @@ TEST_F(RegistryStore, TheStartUpChoiceDrawsOnlyWhenAskedWithAPeriodAndMarkedList
     struct Case {
         int32_t period;
         int32_t autoList;
-        StartChoice choice;
+        bool startUp;  // loaded as the saver starts, or as the dialog's Cancel loads
     };
-    for (const Case& c : {Case{30, 0, StartChoice::DrawFromAutoList},
-                          Case{0, 8, StartChoice::DrawFromAutoList}, Case{30, 8, StartChoice::None}}) {
-        Preset(0, SwitchSettings::Reset);
+    for (const Case& c : {Case{30, 0, true}, Case{0, 8, true}, Case{30, 8, false}}) {
+        ApplyFactorySettings();
         SceneSettings.Period = c.period;
         SceneSettings.AutoList = c.autoList;
         StoreMainKey();
@@ -310,19 +310,19 @@ TEST_F(RegistryStore, TheStartUpChoiceDrawsOnlyWhenAskedWithAPeriodAndMarkedList
         const int32_t next = DrawRandom();
         SeedRandom(5);
 
-        EXPECT_TRUE(RegistryLoad(MainSettingsKey, c.choice));
+        EXPECT_TRUE(c.startUp ? LoadStartLook() : RegistryLoad(MainSettingsKey));
         EXPECT_EQ(CurrentList, 9u);
         EXPECT_EQ(DrawRandom(), next);
         EXPECT_EQ(LookForms(SceneSettings), LookForms(BuiltInLooks[0]));
     }
 
     // One built-in list marked: it is applied, the switch settings stay.
-    Preset(0, SwitchSettings::Reset);
+    ApplyFactorySettings();
     SceneSettings.Period = 30;
     SceneSettings.AutoList = 1 << 3;
     StoreMainKey();
     CurrentList = 3;  // the list applied before may come again
-    RegistryLoad(MainSettingsKey, StartChoice::DrawFromAutoList);
+    LoadStartLook();
     EXPECT_EQ(CurrentList, 3u);
     EXPECT_EQ(LookForms(SceneSettings), LookForms(BuiltInLooks[3]));
     EXPECT_EQ(SceneSettings.Period, 30);
@@ -333,7 +333,7 @@ TEST_F(RegistryStore, TheStartUpChoiceFollowsItsSeedAndLoadsASavedList) {
     Preset(5, SwitchSettings::Keep);
     SelectedList = 6;
     RegistrySave(SaveTarget::SelectedListKey);
-    Preset(0, SwitchSettings::Reset);
+    ApplyFactorySettings();
     SceneSettings.AutoList = (1 << 6) | (1 << 4);
     StoreMainKey();
 
@@ -349,7 +349,7 @@ TEST_F(RegistryStore, TheStartUpChoiceFollowsItsSeedAndLoadsASavedList) {
     }
     ASSERT_EQ(expected, 6u);
 
-    EXPECT_TRUE(RegistryLoad(MainSettingsKey, StartChoice::DrawFromAutoList));
+    EXPECT_TRUE(LoadStartLook());
 
     EXPECT_EQ(CurrentList, 6u);
     EXPECT_EQ(LookForms(SceneSettings), LookForms(BuiltInLooks[5]));

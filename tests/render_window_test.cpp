@@ -28,7 +28,7 @@ protected:
     void SetUp() override {
         Messages.clear();
         SetUserMessageObserver(Collect);
-        Preset(0, SwitchSettings::Reset);
+        ApplyFactorySettings();
     }
     void TearDown() override {
         if (RenderWindow != nullptr) DestroyRenderWindow();
@@ -44,7 +44,7 @@ void ExpectAllHandlesNull() {
 }
 
 TEST_F(RenderWindowTest, WindowModeGivesA640By480ClientAreaWhateverWasAsked) {
-    ASSERT_TRUE(CreateRenderWindow(RenderWindowTitle, ScreenWidth, ScreenHeight, false));
+    ASSERT_TRUE(CreateRenderWindow(WindowMode::Framed));
     RECT client{};
     GetClientRect(RenderWindow, &client);
     EXPECT_EQ(client.right - client.left, 640);
@@ -53,8 +53,8 @@ TEST_F(RenderWindowTest, WindowModeGivesA640By480ClientAreaWhateverWasAsked) {
     EXPECT_NE(GetWindowLongA(RenderWindow, GWL_STYLE) & WS_CAPTION, 0);
     // Swaps do not wait for the display where the driver lets them.
     using GetSwapInterval = int(WINAPI*)();
-    const auto swapInterval =
-        reinterpret_cast<GetSwapInterval>(reinterpret_cast<void*>(wglGetProcAddress("wglGetSwapIntervalEXT")));
+    const auto swapInterval = reinterpret_cast<GetSwapInterval>(
+        reinterpret_cast<void*>(wglGetProcAddress("wglGetSwapIntervalEXT")));
     if (swapInterval != nullptr) {
         EXPECT_EQ(swapInterval(), 0);
     }
@@ -65,7 +65,7 @@ TEST_F(RenderWindowTest, WindowModeGivesA640By480ClientAreaWhateverWasAsked) {
 }
 
 TEST_F(RenderWindowTest, FullScreenCoversTheScreenAndCopiesOnlyAReadableFrontBuffer) {
-    ASSERT_TRUE(CreateRenderWindow(RenderWindowTitle, ScreenWidth, ScreenHeight, true));
+    ASSERT_TRUE(CreateRenderWindow(WindowMode::Full));
     ASSERT_TRUE(FullScreen) << "the display mode was refused";
     RECT window{};
     GetWindowRect(RenderWindow, &window);
@@ -98,7 +98,7 @@ int CursorCounter() {
 // before its message.
 TEST_F(RenderWindowTest, FullScreenThatCannotBeHadLeavesTheCursorAsItWas) {
     const int shown = CursorCounter();
-    ASSERT_TRUE(CreateRenderWindow(RenderWindowTitle, 12345, 777, true));
+    ASSERT_TRUE(CreateRenderWindow(WindowMode::Full, 12345, 777));
     EXPECT_EQ(Messages, std::vector<std::string>{
                             "ERROR: The Fullscreen Mode Is Not Supported By Your Video Card.\nProgram Will "
                             "Stay in Window Mode."});
@@ -119,7 +119,7 @@ TEST_F(RenderWindowTest, FullScreenThatCannotBeHadLeavesTheCursorAsItWas) {
     taken.hInstance = GetModuleHandleA(nullptr);
     taken.lpszClassName = "ForOpenGL";
     ASSERT_NE(RegisterClassA(&taken), 0);
-    EXPECT_FALSE(CreateRenderWindow(RenderWindowTitle, ScreenWidth, ScreenHeight, true));
+    EXPECT_FALSE(CreateRenderWindow(WindowMode::Full));
     UnregisterClassA("ForOpenGL", GetModuleHandleA(nullptr));
     EXPECT_EQ(Messages, std::vector<std::string>{"ERROR: Failed To Register The Window Class."});
     EXPECT_EQ(CursorCounter(), shown);
@@ -129,7 +129,7 @@ TEST_F(RenderWindowTest, FullScreenThatCannotBeHadLeavesTheCursorAsItWas) {
 // saver (F2 toggles the overlay once more, Enter switches again); once they are up, a key ends it.
 TEST_F(RenderWindowTest, HeldKeysKeepTheFullScreenSaverRunning) {
     SceneSettings.AutoList = 8;  // only Default4: every switch applies it
-    ASSERT_TRUE(CreateRenderWindow(RenderWindowTitle, ScreenWidth, ScreenHeight, true));
+    ASSERT_TRUE(CreateRenderWindow(WindowMode::Full));
     const bool shown = ShowInfo;
     SendMessageA(RenderWindow, WM_KEYDOWN, VK_F2, 0);
     SendMessageA(RenderWindow, WM_KEYDOWN, 'A', 0);
@@ -138,7 +138,7 @@ TEST_F(RenderWindowTest, HeldKeysKeepTheFullScreenSaverRunning) {
 
     SendMessageA(RenderWindow, WM_KEYDOWN, VK_RETURN, 0);
     EXPECT_EQ(SceneSettings.RenderingMode, BuiltInLooks[3].RenderingMode);
-    Preset(0, SwitchSettings::Keep);
+    Preset(FactoryLook, SwitchSettings::Keep);
     SendMessageA(RenderWindow, WM_KEYDOWN, 'A', 0);
     EXPECT_EQ(SceneSettings.RenderingMode, BuiltInLooks[3].RenderingMode);
     ASSERT_NE(RenderWindow, nullptr);
@@ -181,7 +181,7 @@ VOID CALLBACK InspectAndCloseBox(HWND, UINT, UINT_PTR timer, DWORD) {
 }
 
 TEST_F(RenderWindowTest, MessagesStandAboveTheFullScreenWindow) {
-    ASSERT_TRUE(CreateRenderWindow(RenderWindowTitle, ScreenWidth, ScreenHeight, true));
+    ASSERT_TRUE(CreateRenderWindow(WindowMode::Full));
     SetUserMessageObserver(nullptr);
     SetTimer(nullptr, 0, 200, InspectAndCloseBox);
     ShowUserMessage("Failed To Build Font.", "ERROR", MessageIcon::Warning);
@@ -195,7 +195,7 @@ TEST_F(RenderWindowTest, TeardownWithoutAWindowStillLeavesEveryHandleNull) {
 }
 
 TEST_F(RenderWindowTest, AHeightOfZeroGivesTheAspectOfWidthOverOne) {
-    ASSERT_TRUE(CreateRenderWindow(RenderWindowTitle, 640, 480, false));
+    ASSERT_TRUE(CreateRenderWindow(WindowMode::Framed));
     ResizeScene(300, 0);
     GLdouble projection[16];
     glGetDoublev(GL_PROJECTION_MATRIX, projection);
@@ -216,7 +216,7 @@ TEST_F(RenderWindowTest, TheTimerIntervalStaysWithinWhatSetTimerTakes) {
 
 TEST_F(RenderWindowTest, TheAutoSwitchTimerFollowsPeriod) {
     SceneSettings.Period = 1;
-    ASSERT_TRUE(CreateRenderWindow(RenderWindowTitle, 640, 480, false));
+    ASSERT_TRUE(CreateRenderWindow(WindowMode::Framed));
     // Timer 1 exists: killing it succeeds once.
     EXPECT_TRUE(KillTimer(RenderWindow, AutoSwitchTimer));
     SceneSettings.Period = 0;
@@ -235,7 +235,7 @@ LRESULT CALLBACK WatchSystemCommands(int code, WPARAM wParam, LPARAM lParam) {
 // The running saver refuses the idle time's request to start the screen saver over it; every other system
 // command goes on to the system.
 TEST_F(RenderWindowTest, TheRunningSaverRefusesAScreenSaverOverItself) {
-    ASSERT_TRUE(CreateRenderWindow(RenderWindowTitle, 640, 480, false));
+    ASSERT_TRUE(CreateRenderWindow(WindowMode::Framed));
     SystemCommandsCarriedOut.clear();
     const HHOOK hook = SetWindowsHookExA(WH_CBT, WatchSystemCommands, nullptr, GetCurrentThreadId());
     SendMessageA(RenderWindow, WM_SYSCOMMAND, SC_SCREENSAVE, 0);
@@ -249,7 +249,7 @@ TEST_F(RenderWindowTest, TheRunningSaverRefusesAScreenSaverOverItself) {
 // Every glyph of the overlay's font moves the raster position, the blank included, so that the words of a
 // line stay apart.
 TEST(OverlayFontTest, GlyphsAdvanceTheRasterPositionTheBlankIncluded) {
-    ASSERT_TRUE(CreateRenderWindow(RenderWindowTitle, 640, 480, false));
+    ASSERT_TRUE(CreateRenderWindow(WindowMode::Framed));
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glMatrixMode(GL_MODELVIEW);

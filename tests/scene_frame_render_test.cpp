@@ -115,8 +115,25 @@ TEST_F(SceneFrameTest, AStyleNumberBeyondTheTableClearsTheFrameAndDrawsNoLaser) 
     SceneSettings.Stack = 1;
     SceneSettings.RouteA = SceneSettings.RouteB = 0;
     EXPECT_GT(Count(Lit(Frame())), 0u);
-    SceneSettings.RenderingMode = 15;  // treated as "NULL": the frame is cleared and no Laser drawn
+    SceneSettings.RenderingMode =
+        LaserStyleCount;  // treated as "NULL": the frame is cleared and no Laser drawn
     EXPECT_EQ(Count(Lit(Frame())), 0u);
 }
 
 }  // namespace
+
+// The Sprinkle lies as the last frame's Laser tilted it; while the Laser is off it keeps that tilt, whatever
+// the look's own depth wave says, until a Laser draws again.
+TEST_F(SceneFrameTest, WithoutALaserTheSpritesKeepTheLastLasersTilt) {
+    SceneSettings.DepthAmpl = 1;
+    Frame();
+    SceneSettings.RenderingMode = LaserNull;
+    const std::vector<uint8_t> steep = Frame();
+    SceneSettings.DepthAmpl = 0.04;
+    EXPECT_EQ(Frame(), steep);
+
+    SceneSettings.RenderingMode = LaserLineStrip;
+    Frame();
+    SceneSettings.RenderingMode = LaserNull;
+    EXPECT_NE(Frame(), steep);
+}

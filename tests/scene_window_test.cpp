@@ -33,8 +33,8 @@ protected:
     void SetUp() override {
         Messages.clear();
         SetUserMessageObserver(Collect);
-        Preset(0, SwitchSettings::Reset);
-        ASSERT_TRUE(CreateRenderWindow(RenderWindowTitle, 640, 480, false));
+        ApplyFactorySettings();
+        ASSERT_TRUE(CreateRenderWindow(WindowMode::Framed));
     }
     void TearDown() override {
         ReleaseClock();

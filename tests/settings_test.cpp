@@ -79,7 +79,7 @@ TEST(Preset, TheFactorySettingResetsTheSwitchAndKeepsTheLists) {
     CurrentList = 8;
     SelectedList = 9;
 
-    Preset(0, SwitchSettings::Reset);
+    ApplyFactorySettings();
 
     const auto forms = StoredForms(SceneSettings);
     EXPECT_EQ(forms.at("RenderingMode"), "1");

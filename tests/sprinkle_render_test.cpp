@@ -85,7 +85,6 @@ protected:
         SceneSettings.SpeedLaser = 10;
         SceneSettings.LineWidth = 1;
         SceneSettings.AlphaLaser = 1;
-        DepthSlope = DepthOffset = 0;
         FrameRate = 0;
         TimePhase = 200;
         FixClock(7000);
@@ -105,10 +104,11 @@ protected:
     }
 
     std::vector<FeedbackVertex> Draw() const {
-        return CaptureFeedback([] { DrawSprinkle(SceneSettings); });
+        return CaptureFeedback([this] { DrawSprinkle(SceneSettings, laser); });
     }
 
     SceneGL scene{ViewSize, ViewSize};
+    LaserHandOff laser{};  // flat unless a test tilts it
 };
 
 TEST_F(SprinkleTest, DensitySetsTheNumberOfPasses) {
@@ -147,8 +147,8 @@ TEST_F(SprinkleTest, APairIsPlacedSpunTiltedAndColouredByItsPass) {
     s.RouteA = s.RouteB = 1;  // sun: half side 0.5
     s.AlphaSprinkle = 128;
     SetTestColours(s);
-    DepthSlope = 0.5;
-    DepthOffset = 375;
+    laser.depthSlope = 0.5;
+    laser.depthOffset = 375;
 
     const double t = 200.35;
     const double R = 50 * std::cos(3.51 * t) + 275, A = -35 * t;
@@ -235,7 +235,7 @@ TEST_F(SprinkleTest, EachBlendingModeLooksAsItsNameSays) {
     for (int32_t mode = 0; mode < 3; ++mode) {
         s.BlendingMode = mode;
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        DrawSprinkle(SceneSettings);
+        DrawSprinkle(SceneSettings, laser);
         const CommonColour seen = MostCommonColour(scene.ReadColour(), {51, 51, 51});
         EXPECT_GT(seen.count, 100u) << mode;
         EXPECT_NEAR(seen.colour[0], expected[mode], 1) << mode;
@@ -249,12 +249,12 @@ TEST_F(SprinkleTest, EachBlendingModeLooksAsItsNameSays) {
 
 TEST_F(SprinkleTest, ABlendingModeOutsideTheTableKeepsTheLasersBlendFunction) {
     SceneSettings.BlendingMode = 2;  // "darkening"
-    DrawSprinkle(SceneSettings);
+    DrawSprinkle(SceneSettings, laser);
     EXPECT_EQ(GLenum(ReadSwitches().blendSource), GLenum{GL_SRC_ALPHA_SATURATE});
     for (int32_t mode : {3, -1}) {
         glBlendFunc(GL_SRC_COLOR, GL_ONE_MINUS_SRC_COLOR);
         SceneSettings.BlendingMode = mode;
-        DrawSprinkle(SceneSettings);
+        DrawSprinkle(SceneSettings, laser);
         const GLSwitches s = ReadSwitches();
         EXPECT_EQ(GLenum(s.blendSource), GLenum{GL_SRC_COLOR}) << mode;
         EXPECT_EQ(GLenum(s.blendDestination), GLenum{GL_ONE_MINUS_SRC_COLOR}) << mode;
@@ -264,21 +264,21 @@ TEST_F(SprinkleTest, ABlendingModeOutsideTheTableKeepsTheLasersBlendFunction) {
 TEST_F(SprinkleTest, TrailsOverAVisibleLaserFadeWithTheFrameRate) {
     SettingsRecord& s = SceneSettings;
     s.AlphaSprinkle = 300;
-    EXPECT_DOUBLE_EQ(SpriteAlpha(s), 300 / 255.0);  // above 1: OpenGL clamps it
+    EXPECT_DOUBLE_EQ(SpriteAlpha(s, 0), 300 / 255.0);  // above 1: OpenGL clamps it
 
     s.Stack = 1;
     s.RenderingMode = 1;
-    DrawLaser(SceneSettings);
-    EXPECT_EQ(SpriteAlpha(s), 1.0);  // no frame rate measured yet
+    const double step = DrawLaser(SceneSettings).angleStep;
+    EXPECT_EQ(SpriteAlpha(s, step), 1.0);  // no frame rate measured yet
     FrameRate = 50;
-    EXPECT_DOUBLE_EQ(SpriteAlpha(s), std::sqrt(0.01 * (1 - std::cos(LaserAngleStep))) * (300 / 50.0));
-    EXPECT_DOUBLE_EQ(LaserAngleStep, 0.85 * (7000 * (10 * 0.005 / 1000) + 200));
+    EXPECT_DOUBLE_EQ(SpriteAlpha(s, step), std::sqrt(0.01 * (1 - std::cos(step))) * (300 / 50.0));
+    EXPECT_DOUBLE_EQ(step, 0.85 * (7000 * (10 * 0.005 / 1000) + 200));
 
     s.Stencil = 1;  // the Laser is only a window: no fading
-    EXPECT_DOUBLE_EQ(SpriteAlpha(s), 300 / 255.0);
+    EXPECT_DOUBLE_EQ(SpriteAlpha(s, step), 300 / 255.0);
     s.Stencil = 0;
-    s.RenderingMode = 15;  // names no Laser
-    EXPECT_DOUBLE_EQ(SpriteAlpha(s), 300 / 255.0);
+    s.RenderingMode = LaserStyleCount;  // names no Laser
+    EXPECT_DOUBLE_EQ(SpriteAlpha(s, step), 300 / 255.0);
 }
 
 TEST_F(SprinkleTest, RestoresWritesAndSwitchesOffWhatItUsed) {

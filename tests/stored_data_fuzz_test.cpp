@@ -66,7 +66,7 @@ TEST(StoredDataFuzz, GarbageDecodesWithinTheTablesAndAFrameFollows) {
     SetFixedGLState(false);
     ResizeScene(320, 240);
     FixClock(4000);
-    Preset(0, SwitchSettings::Reset);
+    ApplyFactorySettings();
 
     int outOfTable = 0;
     for (int seed = 0; seed < CaseCount; ++seed) {

@@ -155,8 +155,8 @@ void SetRenderWindowProcedure(WNDPROC procedure) {
     WindowProcedure = procedure;
 }
 
-bool CreateRenderWindow(const char* title, int width, int height, bool fullScreen) {
-    FullScreen = fullScreen;
+bool CreateRenderWindow(WindowMode mode, int width, int height) {
+    FullScreen = mode == WindowMode::Full;
     if (FullScreen && !SwitchToFullScreen(width, height)) {
         ShowUserMessage(
             "The Fullscreen Mode Is Not Supported By Your Video Card.\nProgram Will Stay in Window Mode.",
@@ -182,7 +182,7 @@ bool CreateRenderWindow(const char* title, int width, int height, bool fullScree
 
     RECT outer = {0, 0, width, height};
     AdjustWindowRectEx(&outer, style, FALSE, exStyle);
-    RenderWindow = CreateWindowExA(exStyle | WS_EX_TOPMOST, WindowClassName, title, style, 0, 0,
+    RenderWindow = CreateWindowExA(exStyle | WS_EX_TOPMOST, WindowClassName, RenderWindowTitle, style, 0, 0,
                                    outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
                                    AppInstance, nullptr);
     if (RenderWindow == nullptr) return CreationFailed("Window Creation Error.");

@@ -30,8 +30,13 @@ constexpr const char* RenderWindowTitle = PLUMORA_TITLE;
 // and keys, set once at start-up. Until then (and for nullptr) a window gets the system's default procedure.
 void SetRenderWindowProcedure(WNDPROC procedure);
 
-// Creates the window, its context and everything drawn with it; false (after telling the user) on failure.
-bool CreateRenderWindow(const char* title, int width, int height, bool fullScreen);
+// Full screen, or a framed window of WindowModeWidth × WindowModeHeight (window mode).
+enum class WindowMode { Full, Framed };
+
+// Creates the window titled RenderWindowTitle, its context and everything drawn with it; false (after telling
+// the user) on failure. Full screen asks the display for width × height, its own size unless told otherwise;
+// where that mode cannot be had, the window opens in window mode instead.
+bool CreateRenderWindow(WindowMode mode, int width = ScreenWidth, int height = ScreenHeight);
 
 // Tears everything down, restoring the display mode and the cursor; every handle is null afterwards.
 void DestroyRenderWindow();

@@ -164,7 +164,7 @@ int main(int argc, char** argv) {
     printf("%-26s %9s %7s %7s %7s %9s %9s %7s %7s\n", "scene", "ms/frame", "fps", "median", "10th", "CPU ms",
            "raster ms", "ratio", "vs look");
 
-    Preset(0, SwitchSettings::Reset);
+    ApplyFactorySettings();
     SceneSettings.RenderingMode = 0;
     SceneSettings.RouteA = SceneSettings.RouteB = 0;
     const double empty = Mean(TimeFrames(screen, o, false));

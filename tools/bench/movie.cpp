@@ -174,7 +174,7 @@ void SwitchLook() {
 // switch every Period among the six. The film's first two fifths are that look's last frames before the
 // switch, the rest the look that the switch draws, from its first frame on.
 std::vector<Picture> RecordSwitch(const Options& o, const Offscreen& screen) {
-    Preset(0, SwitchSettings::Reset);
+    ApplyFactorySettings();
     SceneSettings.OffSprinkle = 0;
     CurrentList = 0;
     ClearPicture();
