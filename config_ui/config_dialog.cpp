@@ -34,6 +34,8 @@ constexpr WORD EnterCommand = 0x7FFF;
 
 char TabTexts[TabCount][9] = {"Laser", "Sprinkle", "Color", "General", "Switch", "Help"};
 
+bool ChangeHeld = false;
+
 HINSTANCE Module() {
     return GetModuleHandleA(nullptr);
 }
@@ -187,8 +189,11 @@ BOOL SwitchPage(HWND dialog) {
     return FALSE;
 }
 
-// Cancel and the close box: the picture starts afresh, and the program ends when no render window exists.
+// Cancel and the close box: the picture starts afresh, the auto-switch goes on a full period from now, and
+// the program ends when no render window exists.
 void CloseConfigDialog(HWND dialog) {
+    SettleUserChange();
+    ArmAutoSwitchTimer();
     glClear(GL_COLOR_BUFFER_BIT);
     EndConfigDialog(dialog);
     if (RenderWindow == nullptr) PostQuitMessage(0);
@@ -199,6 +204,7 @@ void CloseConfigDialog(HWND dialog) {
 void Save(HWND dialog) {
     PlayDialogSound(IDW_SAVE);
     RegistrySave(SaveTarget::MainKey);
+    SettleUserChange();
     EndConfigDialog(dialog);
     if (RenderWindow == nullptr && !CreateRenderWindow(WindowMode::Framed)) {
         PostQuitMessage(0);
@@ -207,20 +213,20 @@ void Save(HWND dialog) {
     OpenConfigDialog(RenderWindow);
 }
 
-// Discards the changes since the last save; a running auto-switch re-applies its list and starts a full
-// period.
+// Discards the changes since the last save: the stored main look comes back, and a running auto-switch
+// re-applies the list it applied last, unless that list was cleared since.
 void Cancel(HWND dialog) {
     RegistryLoad(MainSettingsKey);
-    if (SceneSettings.Period != 0) {
-        ApplyList(CurrentList);
-        ArmAutoSwitchTimer();
-    }
+    if (SceneSettings.Period != 0 && ListHasALook(CurrentList)) ApplyList(CurrentList);
     CloseConfigDialog(dialog);
 }
 
+// The factory setting, with the Sprinkle back where a slow first run had switched it off.
 void Default() {
     PlayDialogSound(IDW_DEFAULT);
     ApplyFactorySettings();
+    SceneSettings.OffSprinkle = 0;
+    NoteUserChange();
     SyncControls(SyncDirection::SettingsToControls);
 }
 
@@ -271,11 +277,21 @@ void Forget(HWND dialog) {
         ModalDialog = nullptr;
     else
         ShowCursor(FALSE);
+    HWND other = OtherConfigDialog(dialog);
+    if (other == nullptr) SettleUserChange();  // no dialog is left to hold it
     if (TabControl == GetDlgItem(dialog, IDC_TABS)) {
         TabControl = nullptr;
         CurrentPage = nullptr;
-        if (HWND other = OtherConfigDialog(dialog)) MakeLive(other);
+        if (other != nullptr) MakeLive(other);
     }
+}
+
+// Over a running saver (a render window exists) the idle time must not start another saver, whichever of its
+// windows is in front.
+bool SwallowsSystemCommand(HWND dialog, WPARAM command) {
+    if ((command & 0xFFF0) != SC_SCREENSAVE || RenderWindow == nullptr) return false;
+    SetWindowLongPtrA(dialog, DWLP_MSGRESULT, 0);
+    return true;
 }
 
 }  // namespace
@@ -292,6 +308,7 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         case WM_ACTIVATE:  // the dialog the user turns to is the one whose page transfers values
             if (LOWORD(wParam) != WA_INACTIVE) MakeLive(dialog);
             return FALSE;
+        case WM_SYSCOMMAND: return SwallowsSystemCommand(dialog, wParam);
         case WM_DESTROY: Forget(dialog); return FALSE;
         default: return FALSE;
     }
@@ -311,6 +328,18 @@ bool RouteDialogKeys(MSG& message) {
 
 void PlayDialogSound(int resource) {
     PlaySoundA(MAKEINTRESOURCEA(resource), Module(), SND_RESOURCE | SND_ASYNC);
+}
+
+bool DialogHoldsAChange() {
+    return ChangeHeld;
+}
+
+void NoteUserChange() {
+    ChangeHeld = true;
+}
+
+void SettleUserChange() {
+    ChangeHeld = false;
 }
 
 bool RunConfigDialog(HWND owner) {

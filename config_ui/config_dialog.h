@@ -27,3 +27,12 @@ void PlayDialogSound(int resource);
 
 // Runs the Configuration dialog modally (the configure mode); false when it could not be shown.
 bool RunConfigDialog(HWND owner);
+
+// Whether an open Configuration dialog holds a change the user made (a control moved, a text typed, a list
+// chosen, "Default") that nothing has settled yet. "Save", "Cancel", the close box, "Done" and "Clear" settle
+// it, and so does the last dialog going. While a change is held the auto-switch waits: it never replaces a
+// look the user is working on.
+bool DialogHoldsAChange();
+// The pages and the dialog's buttons tell of each change the user makes, and of each that they settle.
+void NoteUserChange();
+void SettleUserChange();

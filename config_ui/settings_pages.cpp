@@ -56,26 +56,33 @@ void InitPage(HWND page, SettingsTab tab) {
     SyncControls(SyncDirection::SettingsToControls);
 }
 
-// Whether a control's command reports a value the user changed: a click, a chosen item, an edited text. A
-// control that merely gains or loses the focus (as the first one does when its page is created) changes
-// nothing, so visiting a page never rewrites a setting that its control cannot show.
-bool ReportsAChange(WPARAM wParam) {
+// Whether a control's command reports a value the user changed: a click, a chosen item, an edited text
+// (a list name typed into the list combo's field too). A control that merely gains or loses the focus (as
+// the first one does when its page is created) changes nothing, so visiting a page never rewrites a setting
+// that its control cannot show. Nor do the notifications that a synchronisation's own writes cause.
+bool ReportsAChange(HWND page, WPARAM wParam) {
     const WORD code = HIWORD(wParam);
-    return code == BN_CLICKED || code == CBN_SELCHANGE || code == EN_CHANGE;
+    return page == CurrentPage && !SyncUnderWay() &&
+           (code == BN_CLICKED || code == CBN_SELCHANGE || code == EN_CHANGE || code == CBN_EDITCHANGE);
 }
 
 // The pages Laser, Sprinkle, Color and General: every click, selection, edit and slider move of the live
 // page reaches the settings at once.
 template <SettingsTab Tab>
-INT_PTR CALLBACK EditPageProc(HWND page, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK EditPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG: InitPage(page, Tab); return TRUE;
         case WM_COMMAND:
-            if (page == CurrentPage && ReportsAChange(wParam))
-                SyncControls(SyncDirection::ControlsToSettings);
+            if (ReportsAChange(page, wParam)) {
+                NoteUserChange();
+                SyncControls(SyncDirection::ControlsToSettings, reinterpret_cast<HWND>(lParam));
+            }
             return TRUE;
         case WM_HSCROLL:
-            if (page == CurrentPage) SyncControls(SyncDirection::ControlsToSettings);
+            if (page == CurrentPage && !SyncUnderWay()) {
+                NoteUserChange();
+                SyncControls(SyncDirection::ControlsToSettings, reinterpret_cast<HWND>(lParam));
+            }
             return TRUE;
         case WM_DESTROY: ForgetPage(page); return FALSE;
         default: return FALSE;
@@ -101,6 +108,7 @@ void SaveSelectedList(HWND page) {
     SceneSettings.SavedList |= ListBits[SelectedList];
     RegistrySave(SaveTarget::SelectedListKey);
     RegistrySave(SaveTarget::MainKey);
+    SettleUserChange();
 }
 
 // "Clear": saved list SelectedList is forgotten; it keeps its display name.
@@ -113,6 +121,7 @@ void ClearSelectedList(HWND page) {
     CheckDlgButton(page, IDC_FIRST_LIST_CHECK + static_cast<int>(SelectedList), BST_UNCHECKED);
     RegistryDelete();
     RegistrySave(SaveTarget::MainKey);
+    SettleUserChange();
 }
 
 // A list chosen in the list combo becomes SelectedList and its look replaces the current one: a built-in
@@ -122,25 +131,25 @@ void ChooseList(HWND page) {
     const LRESULT selection = SendDlgItemMessageA(page, IDC_LIST_NAME, CB_GETCURSEL, 0, 0);
     if (selection < 0 || selection >= static_cast<LRESULT>(ListCount)) return;
     SelectedList = static_cast<uint32_t>(selection);
-    if (SelectedList < BuiltInLookCount || (SceneSettings.SavedList & ListBits[SelectedList]) != 0)
-        ApplyList(SelectedList);
+    if (ListHasALook(SelectedList)) ApplyList(SelectedList);
 }
 
-INT_PTR CALLBACK SwitchPageProc(HWND page, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK SwitchPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG: InitPage(page, SwitchTab); return TRUE;
         case WM_COMMAND:
-            if (page != CurrentPage || !ReportsAChange(wParam)) return TRUE;
+            if (!ReportsAChange(page, wParam)) return TRUE;
             switch (LOWORD(wParam)) {
                 case IDC_DONE: SaveSelectedList(page); break;
                 case IDC_CLEAR: ClearSelectedList(page); break;
                 case IDC_LIST_NAME:
+                    NoteUserChange();  // a list chosen, or a name typed
                     if (HIWORD(wParam) == CBN_SELCHANGE) ChooseList(page);
                     break;
-                default: break;
+                default: NoteUserChange(); break;
             }
             // The check boxes and the period; the enabling rules follow the chosen list.
-            SyncControls(SyncDirection::ControlsToSettings);
+            SyncControls(SyncDirection::ControlsToSettings, reinterpret_cast<HWND>(lParam));
             return TRUE;
         case WM_DESTROY: ForgetPage(page); return FALSE;
         default: return FALSE;

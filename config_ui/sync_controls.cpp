@@ -4,6 +4,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <string>
+
 #include "config_ui/config_dialog.h"
 #include "config_ui/settings_pages.h"
 #include "resources/dialog_ids.h"
@@ -28,13 +31,44 @@ HWND PageControl(int tab, int control) {
     return GetDlgItem(CurrentPage, control);
 }
 
+// What a control shows: a combo box's selected item, a check box's state (1 checked), a track bar's
+// position; and an edit box's text.
+int32_t ShownPosition(ControlKind kind, HWND control) {
+    switch (kind) {
+        case ControlKind::ComboBox: return static_cast<int32_t>(SendMessageA(control, CB_GETCURSEL, 0, 0));
+        case ControlKind::CheckBox: return SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+        case ControlKind::TrackBar: return static_cast<int32_t>(SendMessageA(control, TBM_GETPOS, 0, 0));
+        case ControlKind::EditBox: break;
+    }
+    return 0;
+}
+
+std::string ShownText(HWND control) {
+    char text[EditBufferSize] = {};
+    GetWindowTextA(control, text, sizeof text);
+    return text;
+}
+
+// The position that shows the field; a track bar keeps within its range.
+int32_t PositionFor(const ControlBinding& binding) {
+    const int32_t position = ControlPosition(binding, SceneSettings);
+    if (KindOf(binding.form) != ControlKind::TrackBar) return position;
+    return std::clamp(position, 0, binding.barMax);
+}
+
+// Shows the field in its control. A control that already shows the value is left alone, and so is the edit
+// box the user is typing in: rewriting its text would put the caret back at its start, and what is typed
+// next would land in front of what was typed before.
 void ShowField(const ControlBinding& binding, HWND control) {
-    if (KindOf(binding.form) == ControlKind::EditBox) {
-        SetWindowTextA(control, ControlText(binding, SceneSettings).c_str());
+    const ControlKind kind = KindOf(binding.form);
+    if (kind == ControlKind::EditBox) {
+        const std::string text = ControlText(binding, SceneSettings);
+        if (GetFocus() != control && ShownText(control) != text) SetWindowTextA(control, text.c_str());
         return;
     }
-    const int32_t position = ControlPosition(binding, SceneSettings);
-    switch (KindOf(binding.form)) {
+    const int32_t position = PositionFor(binding);
+    if (ShownPosition(kind, control) == position) return;
+    switch (kind) {
         case ControlKind::ComboBox:
             SendMessageA(control, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
             break;
@@ -46,36 +80,28 @@ void ShowField(const ControlBinding& binding, HWND control) {
     }
 }
 
-void ReadField(const ControlBinding& binding, HWND control) {
-    switch (KindOf(binding.form)) {
-        case ControlKind::ComboBox:
-            ApplyControlPosition(binding, static_cast<int32_t>(SendMessageA(control, CB_GETCURSEL, 0, 0)),
-                                 SceneSettings);
-            break;
-        case ControlKind::CheckBox:
-            ApplyControlPosition(binding, SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED,
-                                 SceneSettings);
-            break;
-        case ControlKind::TrackBar:
-            ApplyControlPosition(binding, static_cast<int32_t>(SendMessageA(control, TBM_GETPOS, 0, 0)),
-                                 SceneSettings);
-            break;
-        case ControlKind::EditBox: {
-            char text[EditBufferSize] = {};
-            GetWindowTextA(control, text, sizeof text);
-            ApplyControlText(binding, text, SceneSettings);
-            break;
-        }
+// Reads the control into its field when the user touched it, or where it shows something else than the
+// field's value: a control the user did not touch leaves its field as it is, even where it cannot show that
+// value (a Density of 100 beyond its bar, a width with more decimals than its box shows).
+void ReadField(const ControlBinding& binding, HWND control, bool touched) {
+    const ControlKind kind = KindOf(binding.form);
+    if (kind == ControlKind::EditBox) {
+        const std::string text = ShownText(control);
+        if (touched || text != ControlText(binding, SceneSettings))
+            ApplyControlText(binding, text.c_str(), SceneSettings);
+        return;
     }
+    const int32_t position = ShownPosition(kind, control);
+    if (touched || position != PositionFor(binding)) ApplyControlPosition(binding, position, SceneSettings);
 }
 
-void TransferFields(int tab, SyncDirection direction) {
+void TransferFields(int tab, SyncDirection direction, HWND touched) {
     for (const ControlBinding& binding : ControlBindings) {
         if (binding.tab != tab) continue;
         HWND control = PageControl(tab, binding.control);
         if (control == nullptr) continue;
         if (direction == SyncDirection::ControlsToSettings)
-            ReadField(binding, control);
+            ReadField(binding, control, control == touched);
         else
             ShowField(binding, control);
     }
@@ -119,7 +145,11 @@ void ApplyEnablingRules() {
 
 }  // namespace
 
-void SyncControls(SyncDirection direction) {
+bool SyncUnderWay() {
+    return Syncing;
+}
+
+void SyncControls(SyncDirection direction, HWND touched) {
     if (Syncing) return;
     Syncing = true;
     const int tab = SelectedTab();
@@ -130,7 +160,7 @@ void SyncControls(SyncDirection direction) {
         else
             ShowListChecks();
     }
-    TransferFields(tab, direction);
+    TransferFields(tab, direction, touched);
     ApplyEnablingRules();
     ArmAutoSwitchTimer();  // a full period from now, or no timer with Period 0
     Syncing = false;

@@ -34,5 +34,5 @@ bool UpdateFrameRate() {
 bool SlowFirstRun(bool settingsStored, int refreshHz) {
     const double enough = refreshHz > 1 ? std::min(100.0, 0.9 * refreshHz) : 100.0;
     const int64_t measuredAt = FrameWindowStart();
-    return !settingsStored && FrameRate < enough && measuredAt > 5000 && measuredAt < 10000;
+    return !settingsStored && SteadyFrameRate < enough && measuredAt > 5000 && measuredAt < 10000;
 }

@@ -13,8 +13,9 @@ extern GLuint FrameRateList;
 bool UpdateFrameRate();
 
 // The slow-first-run rule, judged when a window has closed: nothing stored yet (settingsStored false), the
-// window closing between the 5th and the 10th second of the run, and fewer frames a second than the lower
-// of 100 and nine tenths of the display's refresh rate (refreshHz; 0 or 1 when unknown). A display that
+// window closing between the 5th and the 10th second of the run, and fewer frames a second between its
+// stalls (SteadyFrameRate) than the lower of 100 and nine tenths of the display's refresh rate (refreshHz; 0
+// or 1 when unknown). A stall is no sign of slowness. A display that
 // holds every swap to its retrace keeps a fast machine at its refresh rate, 60 on most screens, which is no
 // sign of slowness. The frame driver then switches the Sprinkle off.
 bool SlowFirstRun(bool settingsStored, int refreshHz);

@@ -268,6 +268,10 @@ bool RegistryDelete() {
     return IsSavedList(SelectedList) && RegDeleteKeyA(mainKey.get(), ListKeys[SelectedList]) == ERROR_SUCCESS;
 }
 
+bool ListHasALook(uint32_t list) {
+    return list < BuiltInLookCount || (IsSavedList(list) && (SceneSettings.SavedList & ListBits[list]) != 0);
+}
+
 void ApplyList(uint32_t list) {
     if (IsSavedList(list))
         RegistryLoad(static_cast<int32_t>(list));

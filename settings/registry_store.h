@@ -43,6 +43,9 @@ bool RegistrySave(SaveTarget target);
 // deleted.
 bool RegistryDelete();
 
+// Whether list 0-9 has a look to apply: a built-in look, or a saved list that SavedList marks as stored.
+bool ListHasALook(uint32_t list);
+
 // Applies list 0-9 without touching the switch settings: a built-in look, or a saved list's look from the
 // registry.
 void ApplyList(uint32_t list);

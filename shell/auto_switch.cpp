@@ -2,13 +2,15 @@
 
 #include <GL/gl.h>
 
+#include "config_ui/config_dialog.h"
 #include "config_ui/sync_controls.h"
 #include "settings/list_draw.h"
 #include "settings/registry_store.h"
 #include "settings/scene_settings.h"
 
 void AutoSwitch() {
-    if (SettingsWork::UnderWay() || SceneSettings.Period == 0 || !AnyListMarked(SceneSettings.AutoList))
+    if (SettingsWork::UnderWay() || DialogHoldsAChange() || SceneSettings.Period == 0 ||
+        !AnyListMarked(SceneSettings.AutoList))
         return;
     const SettingsWork work;
 

@@ -3,9 +3,11 @@
 #pragma once
 
 // Draws another list, applies it, refreshes an open Configuration page (which also re-arms the timer for a
-// full period) and clears the picture. Does nothing while Period is 0 or no list is marked, and nothing while
-// a load, a save or another switch is under way (SettingsWork, settings/registry_store.h): a tick inside one
-// of their message boxes never changes the settings they are working on.
+// full period) and clears the picture. Does nothing while Period is 0 or no list is marked; nothing while an
+// open Configuration dialog holds a change the user has not settled (config_ui/config_dialog.h), so that the
+// user's work is never replaced; and nothing while a load, a save or another switch is under way
+// (SettingsWork, settings/registry_store.h): a tick inside one of their message boxes never changes the
+// settings they are working on.
 void AutoSwitch();
 
 // Loads the main settings key as the running saver starts. When a key of this format was read, Period is not

@@ -9,6 +9,7 @@
 
 #include "config_ui/config_dialog.h"
 #include "settings/random.h"
+#include "settings/registry_store.h"
 #include "settings/scene_settings.h"
 #include "shell/auto_switch.h"
 #include "shell/command_line.h"
@@ -46,7 +47,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     SetRenderWindowProcedure(RenderWindowProc);
     SeedRandom(static_cast<uint32_t>(time(nullptr) % 10000));
     TimePhase = DrawRandom();
-    LoadStartLook();
+    // The running saver starts with a look the auto-switch draws; the configure mode shows what is stored, so
+    // that "Save" stores what the user saw.
+    if (RunMode == Config)
+        RegistryLoad(MainSettingsKey);
+    else
+        LoadStartLook();
     InitCommonControls();
 
     switch (RunMode) {

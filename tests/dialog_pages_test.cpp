@@ -173,12 +173,14 @@ TEST_F(DialogPages, SprinklePageShowsAndTakesEveryValue) {
     EXPECT_EQ(SceneSettings.AlphaSprinkle, 511u);
     EXPECT_EQ(SceneSettings.SpeedTexture, 0u);
 
-    // A density above the bar's range stays until the page writes its controls back.
+    // A density above the bar's range stays while the user moves other controls of the page, until the bar
+    // itself is moved.
     Preset(2, SwitchSettings::Keep);
     SyncControls(SyncDirection::SettingsToControls);
     EXPECT_EQ(PositionOf(IDC_DENSITY), 90);
-    EXPECT_EQ(SceneSettings.Density, 100u);
     Slide(IDC_SPEED_TEXTURE, 20);
+    EXPECT_EQ(SceneSettings.Density, 100u);
+    Slide(IDC_DENSITY, 90);
     EXPECT_EQ(SceneSettings.Density, 90u);
 }
 
@@ -428,14 +430,15 @@ TEST_F(SwitchPageLists, ClearForgetsTheListButKeepsItsName) {
     EXPECT_EQ(main.at("AutoList"), "63");
 }
 
-// An auto-switch while the page is open leaves the chosen list and the typed name: Done saves the look into
-// that list under that name.
-TEST_F(SwitchPageLists, AnAutoSwitchLeavesTheChosenListAndTheTypedName) {
+// While the user works on the page (a list chosen, a name typed), the auto-switch waits: Done saves the look
+// the user saw into that list under that name, and the switch goes on after it.
+TEST_F(SwitchPageLists, TheAutoSwitchWaitsWhileTheUserWorksOnAList) {
+    const uint32_t running = CurrentList;
     Choose(IDC_LIST_NAME, 8);
     SendMessageA(PageItem(IDC_LIST_NAME), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("dusk"));
     SceneSettings.AutoList = 1 << 3;
     AutoSwitch();
-    EXPECT_EQ(CurrentList, 3u);
+    EXPECT_EQ(CurrentList, running);
     EXPECT_EQ(SelectionOf(IDC_LIST_NAME), 8);
     EXPECT_EQ(TextOf(IDC_LIST_NAME), "dusk");
 
@@ -443,7 +446,10 @@ TEST_F(SwitchPageLists, AnAutoSwitchLeavesTheChosenListAndTheTypedName) {
     EXPECT_EQ(ListNames[8], "dusk");
     EXPECT_EQ(ListNames[3], "Default4");
     EXPECT_EQ(ValuesOf(SubkeyPath("custom3")).at("RenderingMode"),
-              std::to_string(BuiltInLooks[3].RenderingMode));
+              std::to_string(BuiltInLooks[FactoryLook].RenderingMode));
+    SceneSettings.AutoList = 1 << 3;
+    AutoSwitch();
+    EXPECT_EQ(CurrentList, 3u);
 }
 
 TEST_F(SwitchPageLists, DoneAndClearDoNothingForABuiltInList) {

@@ -130,6 +130,24 @@ TEST_F(OverlayTest, OnlyASlowFirstRunSwitchesTheSprinkleOff) {
             << c.startMs << " " << c.frameMs << " " << c.refreshHz;
     }
     DisplayRefreshRate = 0;
+
+    // A stall (a display-mode change, a dragged dialog) is no slowness: neither one in the middle of a
+    // window nor one that fills a window alone. A machine under four frames a second is slow, although
+    // each of its gaps is as long as a stall.
+    struct Stall {
+        int32_t fastMs, stallMs;
+    };
+    for (const Stall& stall : {Stall{2000, 1200}, Stall{1006, 1500}}) {
+        ResetFrameRate();
+        SceneSettings.OffSprinkle = 0;
+        SettingsStored = false;
+        RunFrames(4000, 5, stall.fastMs);
+        RunFrames(4000 + stall.fastMs - 1 + stall.stallMs, 5, 5000);
+        EXPECT_EQ(SceneSettings.OffSprinkle, 0) << stall.fastMs << " " << stall.stallMs;
+    }
+    ResetFrameRate();
+    RunFrames(4500, 1000.0 / 3, 3000);
+    EXPECT_EQ(SceneSettings.OffSprinkle, 1);
 }
 
 // A window closes with the first frame more than 1000 ms after it began, and the slow-first-run rule looks

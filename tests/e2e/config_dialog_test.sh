@@ -3,12 +3,6 @@
 set -euo pipefail
 SCR=$1
 source "$(dirname "$0")/lib.sh"
-KEY='HKCU\Control Panel\Screen Saver.Plumora'
-
-# A value of the settings key as "wine reg query" shows it (a DWORD in hex); the unnamed one is "(Default)".
-stored_value() {
-  { timeout 30 wine reg query "$KEY" 2>/dev/null || true; } | tr -d '\r' | awk -v name="$1" '$1 == name {print $3}'
-}
 
 case_configure_shows_dialog() {
   timeout 30 wine reg delete "$KEY" /f >/dev/null 2>&1 || true
@@ -32,9 +26,11 @@ case_configure_shows_dialog() {
 }
 
 # The stored look, unlike any list (Default3's look in "triangle strip", its Density of 100 beyond the
-# Sprinkle page's bar), survives a visit to every page and Enter, and Save stores it as it is.
+# Sprinkle page's bar), survives a visit to every page and Enter, and Save stores it as it is. The
+# configure mode shows the stored look, with the factory auto-switch too: only the running saver starts
+# with a look drawn at random.
 case_configure_keeps_the_look() {
-  write_key 25 0 63
+  write_key 25 60 63
   for value in "RenderingMode 3" "Density 100" "SymmetryMode 2"; do
     reg_quiet add "$KEY" /v ${value% *} /t REG_DWORD /d ${value#* } /f || fail "wine reg add failed"
   done

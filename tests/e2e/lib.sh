@@ -152,6 +152,13 @@ reg_quiet() { timeout 30 wine reg "$@" </dev/null >/dev/null 2>&1; }
 delete_key() { reg_quiet delete "$KEY" /f || true; }
 key_exists() { reg_quiet query "$KEY"; }
 
+# A value of the settings key, or of the key $2, as "wine reg query" shows it (a DWORD in hex, a text up to
+# its first blank); the unnamed one is "(Default)".
+stored_value() {
+  { timeout 30 wine reg query "${2:-$KEY}" 2>/dev/null || true; } | tr -d '\r' |
+    awk -v name="$1" '$1 == name {print $3}'
+}
+
 # The 29 look values of the first built-in look, in their stored forms, as lines of a .reg file.
 look_lines() {
   cat <<'EOF'
