@@ -11,6 +11,11 @@ constexpr UINT LayoutCheckInterval = 1000;
 std::vector<HWND> Covers;
 std::vector<RECT> CoveredMonitors;  // what the covers were laid for
 bool CoversLaid = false;  // from LayMonitorCovers to RemoveMonitorCovers, whether or not a monitor needed one
+std::vector<RECT> (*MonitorSource)() = nullptr;
+
+std::vector<RECT> Monitors() {
+    return MonitorSource != nullptr ? MonitorSource() : MonitorsToCover();
+}
 
 bool SameRects(const std::vector<RECT>& a, const std::vector<RECT>& b) {
     if (a.size() != b.size()) return false;
@@ -19,10 +24,21 @@ bool SameRects(const std::vector<RECT>& a, const std::vector<RECT>& b) {
     return true;
 }
 
-// WORKAROUND: Wine 8 moves its windows when the X server's monitors change (xrandr, a monitor plugged in)
-// but sends no WM_DISPLAYCHANGE; a check of the layout every second lays the covers again all the same.
+// WORKAROUND: Wine 8 sends no WM_DISPLAYCHANGE when the X server's monitors change (xrandr, a monitor
+// plugged in); a check of the layout every second lays the covers again all the same.
 VOID CALLBACK CheckLayout(HWND, UINT, UINT_PTR, DWORD) {
-    if (CoversLaid && !SameRects(MonitorsToCover(), CoveredMonitors)) LayMonitorCovers();
+    if (CoversLaid && !SameRects(Monitors(), CoveredMonitors)) RelayMonitorCovers();
+}
+
+// WORKAROUND: after such a change Wine 8 at times leaves the render window's X window where the old layout
+// had it (after the Configuration dialog was open, the primary's picture stays on the other monitor), while
+// its Windows position is right; a move by one pixel and back places it again.
+void PlaceRenderWindowAgain() {
+    RECT placed{};
+    if (RenderWindow == nullptr || !GetWindowRect(RenderWindow, &placed)) return;
+    const UINT flags = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
+    SetWindowPos(RenderWindow, nullptr, placed.left + 1, placed.top, 0, 0, flags);
+    SetWindowPos(RenderWindow, nullptr, placed.left, placed.top, 0, 0, flags);
 }
 
 BOOL CALLBACK AddMonitorToCover(HMONITOR monitor, HDC, LPRECT, LPARAM found) {
@@ -79,7 +95,7 @@ void LayMonitorCovers() {
     RemoveMonitorCovers();
     CoversLaid = true;
     if (RenderWindow != nullptr) SetTimer(RenderWindow, LayoutCheckTimer, LayoutCheckInterval, CheckLayout);
-    CoveredMonitors = MonitorsToCover();
+    CoveredMonitors = Monitors();
     if (CoveredMonitors.empty()) return;
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     if (!RegisterCoverClass(instance)) return;
@@ -106,9 +122,15 @@ void RemoveMonitorCovers() {
 }
 
 void RelayMonitorCovers() {
-    if (CoversLaid) LayMonitorCovers();
+    if (!CoversLaid) return;
+    PlaceRenderWindowAgain();
+    LayMonitorCovers();
 }
 
 const std::vector<HWND>& MonitorCovers() {
     return Covers;
+}
+
+void SetMonitorSource(std::vector<RECT> (*source)()) {
+    MonitorSource = source;
 }

@@ -11,7 +11,8 @@
 // primary, less those that overlap it (a mirror of the primary shows the scene already).
 std::vector<RECT> MonitorsToCover();
 
-// Lays one cover on each monitor that needs one; the covers stay until RemoveMonitorCovers.
+// Lays one cover on each monitor that needs one; the covers stay until RemoveMonitorCovers. While they are
+// laid, timer 2 of the render window checks the layout every second and lays them again when it changed.
 void LayMonitorCovers();
 
 // Destroys every cover and unregisters their class; nothing of them is left.
@@ -23,3 +24,7 @@ void RelayMonitorCovers();
 
 // The covers laid now, in the order of their monitors; empty on a single monitor and outside full screen.
 const std::vector<HWND>& MonitorCovers();
+
+// The monitors covered come from MonitorsToCover, or from the given function (a test's monitors) until it
+// is set back to nullptr.
+void SetMonitorSource(std::vector<RECT> (*source)());
