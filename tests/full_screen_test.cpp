@@ -23,10 +23,6 @@ void ReportDisplayState(DWORD state) {
     SendMessageA(RenderWindow, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, reinterpret_cast<LPARAM>(setting));
 }
 
-std::vector<RECT> MonitorLeftOfThePrimary() {
-    return {RECT{-1024, 0, 0, 768}};
-}
-
 // Each tick ends a state and reports the next. A tick waits for the frame in progress, so a state that
 // draws at all has drawn a frame by the tick that ends it. The last tick presses a key on the cover.
 constexpr DWORD States[] = {0, 1, 2, 0};
@@ -46,7 +42,7 @@ VOID CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
 TEST(FullScreenTest, TheLoopDrawsOnlyWhileThePictureShowsAndAKeyOnTheCoverEndsIt) {
     EXPECT_TRUE(MonitorsToCover().empty()) << "Xvfb's one monitor needs no cover";
     ApplyFactorySettings();
-    SetMonitorSource(MonitorLeftOfThePrimary);
+    SetMonitorSource([] { return std::vector<RECT>{{-1024, 0, 0, 768}}; });  // a monitor left of the primary
     ASSERT_TRUE(CreateRenderWindow(WindowMode::Full));
     ASSERT_EQ(MonitorCovers().size(), 1u);
     Cover = MonitorCovers()[0];
