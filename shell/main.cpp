@@ -1,6 +1,6 @@
 // The entry point: reads the screen-saver command line, seeds the generator, loads the settings and either
-// shows the Configuration dialog or opens the full-screen render window, then runs the message loop,
-// drawing a frame whenever no message waits.
+// shows the Configuration dialog or opens the full-screen render window, then runs the message loop
+// (shell/window_proc.h), drawing a frame whenever no message waits and the display is on.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -20,20 +20,6 @@ namespace {
 
 RunModeValue RunMode = Config;
 HWND ParentWindow = nullptr;
-
-int RunMessageLoop() {
-    MSG message{};
-    while (message.message != WM_QUIT) {
-        if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (RouteDialogKeys(message)) continue;
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        } else {
-            RenderFrame();
-        }
-    }
-    return static_cast<int>(message.wParam);
-}
 
 }  // namespace
 

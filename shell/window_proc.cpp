@@ -2,17 +2,23 @@
 
 #include <GL/gl.h>
 
+#include <cstddef>
+#include <cstring>
+
 #include "config_ui/config_dialog.h"
 #include "platform/user_message.h"
 #include "settings/scene_settings.h"
 #include "shell/auto_switch.h"
 #include "shell/frame.h"
 #include "window/gl_setup.h"
+#include "window/monitor_covers.h"
 #include "window/render_window.h"
 #include "window/switch_timer.h"
 
 std::array<bool, 256> KeyDown{};
 bool ShowInfo = false;
+bool DisplayOn = true;
+uint64_t FramesDrawn = 0;
 
 namespace {
 
@@ -21,9 +27,37 @@ void EndProgram() {
     PostQuitMessage(0);
 }
 
+// A power setting as Windows reports it: the setting's GUID, then DataLength bytes of value, here one DWORD.
+void TakePowerSetting(const POWERBROADCAST_SETTING& setting) {
+    if (!IsEqualGUID(setting.PowerSetting, GUID_CONSOLE_DISPLAY_STATE) || setting.DataLength < sizeof(DWORD))
+        return;
+    DWORD state = 0;
+    std::memcpy(&state,
+                reinterpret_cast<const unsigned char*>(&setting) + offsetof(POWERBROADCAST_SETTING, Data),
+                sizeof state);
+    DisplayOn = state != 0;
+}
+
 }  // namespace
 
+int RunMessageLoop() {
+    MSG message{};
+    while (message.message != WM_QUIT) {
+        if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (RouteDialogKeys(message)) continue;
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        } else if (DisplayOn) {
+            RenderFrame();
+        } else {
+            WaitMessage();
+        }
+    }
+    return static_cast<int>(message.wParam);
+}
+
 void RenderFrame() {
+    ++FramesDrawn;
     DrawFrame(ShowInfo);
     SwapBuffers(RenderDC);
     if (CopyFrontBuffer) glCopyPixels(0, 0, ScreenWidth, ScreenHeight, GL_COLOR);
@@ -62,8 +96,9 @@ void HandleKeyDown() {
 
 LRESULT CALLBACK RenderWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_MOVE:  // keeps the scene moving while the window is dragged
-            RenderFrame();
+        case WM_CREATE: DisplayOn = true; return 0;  // until Windows reports otherwise to this window
+        case WM_MOVE:                                // keeps the scene moving while the window is dragged
+            if (DisplayOn) RenderFrame();
             return 0;
         case WM_SIZE: ResizeScene(LOWORD(lParam), HIWORD(lParam)); return 0;
         case WM_CLOSE: EndProgram(); return 0;
@@ -78,9 +113,15 @@ LRESULT CALLBACK RenderWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
         case WM_TIMER:
             if (wParam == AutoSwitchTimer) AutoSwitch();
             return 0;
+        case WM_DISPLAYCHANGE: RelayMonitorCovers(); return 0;
+        case WM_POWERBROADCAST:
+            if (wParam != PBT_POWERSETTINGCHANGE || lParam == 0) break;
+            TakePowerSetting(*reinterpret_cast<const POWERBROADCAST_SETTING*>(lParam));
+            return TRUE;
         case WM_SYSCOMMAND:  // the screen saver is running: the idle time must not start another over it
             if ((wParam & 0xFFF0) == SC_SCREENSAVE) return 0;
-            [[fallthrough]];
-        default: return DefWindowProcA(window, message, wParam, lParam);
+            break;
+        default: break;
     }
+    return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -7,6 +7,7 @@ packages=(
   g++-mingw-w64-x86-64-posix
   wine wine64 fonts-wine fonts-liberation libgl1-mesa-dri
   xvfb xdotool x11-utils imagemagick webp
+  xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
   libgl1-mesa-dev libglu1-mesa-dev libosmesa6-dev
   googletest libbenchmark-dev libpng-dev
   msitools wixl

@@ -2,6 +2,8 @@
 # run only, both removed again when the calling script exits.
 #   wine_session_start   creates the prefix, starts the display and warms Wine up
 #   wine_session_stop    stops Wine and the display and removes the prefix (also run on exit)
+# With WINE_SESSION_MONITORS=right (or left) the display is two monitors instead, from Xorg's dummy driver
+# (tools/two-monitors.conf, run as root): the 1280 x 1024 primary and a 1024 x 768 monitor right (or left) of it.
 
 wine_session_start() {
   WINE_SESSION_DIR=$(mktemp -d /tmp/plumora-wine.XXXXXX)
@@ -10,14 +12,23 @@ wine_session_start() {
   export WINEDLLOVERRIDES="mscoree,mshtml="
   trap wine_session_stop EXIT
 
-  # Xvfb picks a free display and writes its number to the descriptor we give it.
+  # The server picks a free display and writes its number to the descriptor we give it.
   exec {display_fd}<> <(:)
-  Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  case "${WINE_SESSION_MONITORS:-}" in
+    "") Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 & ;;
+    right | left)
+      local side=RightOf
+      [ "$WINE_SESSION_MONITORS" = right ] || side=LeftOf
+      sed "s/\"RightOf\"/\"$side\"/" "$(dirname "${BASH_SOURCE[0]}")/two-monitors.conf" >"$WINE_SESSION_DIR/xorg.conf"
+      Xorg -displayfd "$display_fd" -config "$WINE_SESSION_DIR/xorg.conf" -noreset -nolisten tcp -novtswitch \
+        -sharevts -logfile "$WINE_SESSION_DIR/xorg.log" </dev/null >/dev/null 2>&1 & ;;
+    *) echo "WINE_SESSION_MONITORS must be right or left" >&2; return 1 ;;
+  esac
   WINE_SESSION_XVFB=$!
   local number=""
   read -r -t 20 -u "$display_fd" number || true
   exec {display_fd}>&-
-  if [ -z "$number" ]; then echo "Xvfb did not start" >&2; return 1; fi
+  if [ -z "$number" ]; then echo "the X server did not start" >&2; return 1; fi
   export DISPLAY=":$number"
 
   # The wine server and its background services must not inherit a pipe, or whoever reads that pipe (CTest)

@@ -8,6 +8,7 @@
 #include "render/textures.h"
 #include "resources/resource_ids.h"
 #include "window/gl_setup.h"
+#include "window/monitor_covers.h"
 #include "window/switch_timer.h"
 
 HWND RenderWindow = nullptr;
@@ -25,6 +26,7 @@ constexpr const char* WindowClassName = "ForOpenGL";
 
 PIXELFORMATDESCRIPTOR PixelFormat{};
 WNDPROC WindowProcedure = nullptr;  // the system default until the application sets its own
+HPOWERNOTIFY DisplayStateNotification = nullptr;
 
 void CreationError(const char* text) {
     ShowUserMessage(text, "ERROR", MessageIcon::Exclamation);
@@ -149,6 +151,27 @@ void InitGLState() {
     SetFixedGLState(CopyFrontBuffer);
 }
 
+// Asks Windows to report the console display state (off, on, dimmed) to the render window, at once and at
+// every change. Looked up at run time: where user32 has no such function, nothing is reported and the saver
+// draws as it always did.
+void RegisterForDisplayState() {
+    using Register = HPOWERNOTIFY(WINAPI*)(HANDLE, LPCGUID, DWORD);
+    const auto registerNotification = reinterpret_cast<Register>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("user32.dll"), "RegisterPowerSettingNotification")));
+    if (registerNotification == nullptr) return;
+    DisplayStateNotification =
+        registerNotification(RenderWindow, &GUID_CONSOLE_DISPLAY_STATE, DEVICE_NOTIFY_WINDOW_HANDLE);
+}
+
+void UnregisterForDisplayState() {
+    if (DisplayStateNotification == nullptr) return;
+    using Unregister = BOOL(WINAPI*)(HPOWERNOTIFY);
+    const auto unregisterNotification = reinterpret_cast<Unregister>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("user32.dll"), "UnregisterPowerSettingNotification")));
+    if (unregisterNotification != nullptr) unregisterNotification(DisplayStateNotification);
+    DisplayStateNotification = nullptr;
+}
+
 }  // namespace
 
 void SetRenderWindowProcedure(WNDPROC procedure) {
@@ -191,6 +214,8 @@ bool CreateRenderWindow(WindowMode mode, int width, int height) {
     UpdateWindow(RenderWindow);
     SetForegroundWindow(RenderWindow);
     SetFocus(RenderWindow);
+    if (FullScreen) LayMonitorCovers();
+    RegisterForDisplayState();
     ArmAutoSwitchTimer();
 
     if (!CreateGLContext()) return false;
@@ -201,6 +226,9 @@ bool CreateRenderWindow(WindowMode mode, int width, int height) {
 
 void DestroyRenderWindow() {
     glClear(GL_COLOR_BUFFER_BIT);
+    // Before the display mode goes back: the display change it causes must not lay them again.
+    RemoveMonitorCovers();
+    UnregisterForDisplayState();
     if (FullScreen) {
         ChangeDisplaySettingsA(nullptr, 0);
         ShowCursor(TRUE);

@@ -35,8 +35,11 @@ enum class WindowMode { Full, Framed };
 
 // Creates the window titled RenderWindowTitle, its context and everything drawn with it; false (after telling
 // the user) on failure. Full screen asks the display for width × height, its own size unless told otherwise;
-// where that mode cannot be had, the window opens in window mode instead.
+// where that mode cannot be had, the window opens in window mode instead. In full screen every other monitor
+// gets a black cover (window/monitor_covers.h). The window is registered for the console display state,
+// which reaches its procedure as WM_POWERBROADCAST.
 bool CreateRenderWindow(WindowMode mode, int width = ScreenWidth, int height = ScreenHeight);
 
-// Tears everything down, restoring the display mode and the cursor; every handle is null afterwards.
+// Tears everything down, the covers first, restoring the display mode and the cursor; every handle is null
+// afterwards.
 void DestroyRenderWindow();
