@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "platform/clock.h"
-#include "registry_helpers.h"
 #include "settings/random.h"
 #include "settings/registry_store.h"
-#include "stored_forms.h"
+#include "support/registry_helpers.h"
+#include "support/stored_forms.h"
 
 namespace {
 

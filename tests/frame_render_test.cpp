@@ -6,9 +6,9 @@
 #include "overlay/frame_rate.h"
 #include "platform/clock.h"
 #include "render/recursion.h"
-#include "scene_gl.h"
 #include "settings/scene_settings.h"
 #include "shell/frame.h"
+#include "support/scene_gl.h"
 
 namespace {
 
