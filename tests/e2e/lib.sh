@@ -217,16 +217,14 @@ look_lines() {
 EOF
 }
 
-# Writes a complete main key in place of the one there: write_key <version> <Period> <AutoList> [<list
-# subkey> ...]. Each list subkey named gets the look too. One import deletes the old key and writes the new.
+# Writes a complete main key: write_key <version> <Period> <AutoList> [<list subkey> ...]. Each list subkey
+# named gets the look too.
 write_key() {
   local version=$1 period=$2 autolist=$3 subkey file
   shift 3
   file=$(mktemp --suffix=.reg)
   {
     echo 'REGEDIT4'
-    echo
-    echo '[-HKEY_CURRENT_USER\Control Panel\Screen Saver.Plumora]'
     echo
     echo '[HKEY_CURRENT_USER\Control Panel\Screen Saver.Plumora]'
     printf '@=dword:%08x\n' "$version"
@@ -240,6 +238,7 @@ write_key() {
       look_lines
     done
   } >"$file"
+  delete_key
   reg_quiet import "Z:${file//\//\\}" || fail "wine reg import failed"
   rm -f "$file"
   key_exists || fail "the key was not written"
