@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "platform/clock.h"
-#include "registry_helpers.h"
 #include "settings/random.h"
 #include "settings/registry_store.h"
 #include "shell/auto_switch.h"
-#include "stored_forms.h"
+#include "support/registry_helpers.h"
+#include "support/stored_forms.h"
 #include "window/render_window.h"
 #include "window/switch_timer.h"
 

@@ -12,12 +12,12 @@
 #include <vector>
 
 #include "config_ui/config_dialog.h"
-#include "dialog_driver.h"
 #include "settings/control_values.h"
 #include "settings/list_draw.h"
 #include "settings/registry_store.h"
 #include "shell/auto_switch.h"
-#include "stored_forms.h"
+#include "support/dialog_driver.h"
+#include "support/stored_forms.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include "render/recursion.h"
 #include "render/textures.h"
 #include "render/view.h"
-#include "scene_gl.h"
 #include "settings/scene_settings.h"
+#include "support/scene_gl.h"
 #include "window/gl_setup.h"
 
 namespace {
@@ -352,19 +352,6 @@ TEST_F(LaserTest, EllipsesAndCirclesTakeTheirSizesFromTheSegment) {
     v = Draw();
     ExpectAt(v[0], at(radius, 0), "the circle along the segment");
     ExpectAt(v[quarterTurn(v)], at(0, radius), "the circle across the segment");
-}
-
-// How many segments a circle needs, worked out from the stray of a chord over 2π / N of a circle of radius
-// R: R (1 − cos(π / N)) at most a quarter of a pixel, with the fewest segments that manage it.
-TEST(CircleSegments, AnOutlineStraysAtMostAQuarterPixel) {
-    const std::pair<double, int> cases[] = {
-        {0, 8},    {3, 8},      {3.5, 12},   {10, 16},
-        {29, 24},  {50, 32},    {100, 48},   {250, 72},
-        {450, 96}, {1000, 144}, {5000, 144}, {std::numeric_limits<double>::infinity(), 144},
-    };
-    for (const auto& [radius, segments] : cases)
-        EXPECT_EQ(CircleSegmentsFor(radius), segments) << radius << " pixels";
-    EXPECT_EQ(CircleSegmentsFor(std::nan("")), 144);
 }
 
 // In the program's own view, with its rotations and four mirrored copies, every circle of the chain lies

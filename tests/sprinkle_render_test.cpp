@@ -9,8 +9,8 @@
 #include "render/laser.h"
 #include "render/recursion.h"
 #include "render/sprinkle.h"
-#include "scene_gl.h"
 #include "settings/scene_settings.h"
+#include "support/scene_gl.h"
 
 namespace {
 

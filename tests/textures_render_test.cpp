@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
+#include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -9,7 +9,7 @@
 #include "platform/user_message.h"
 #include "render/textures.h"
 #include "resources/resource_ids.h"
-#include "scene_gl.h"
+#include "support/scene_gl.h"
 
 namespace {
 
@@ -119,39 +119,17 @@ TEST_F(TexturesTest, PicturesStandUprightOnTheirSprites) {
     EXPECT_EQ(top[1], 255);
 }
 
-TEST(FetchBitmap, ReadsPaddedRowsBottomFirstAndRefusesOtherKinds) {
-    const std::string folder = MakeTestBitmapFolder();
-    SetBitmapFolder(folder);
-    const std::string star = folder + "/" + BitmapFileName(IDB_STAR) + ".bmp";
-    // Five pixels make 15 bytes a row, padded to 16; the bottom row is blue, the top one red.
-    ASSERT_TRUE(WriteTestBitmap(star, 5, 2, [](int, int y) {
-        return y == 0 ? Rgb8{0, 0, 255} : Rgb8{255, 0, 0};
-    }));
-    BitmapPixels bitmap;
-    ASSERT_TRUE(FetchBitmap(IDB_STAR, bitmap));
-    EXPECT_EQ(bitmap.width, 5);
-    EXPECT_EQ(bitmap.height, 2);
-    EXPECT_EQ(bitmap.bgr[0], 255);       // blue of the bottom row's first pixel
-    EXPECT_EQ(bitmap.bgr[16 + 2], 255);  // red of the top row's first pixel, after the padding
-    ReleaseBitmap(bitmap);
-    EXPECT_EQ(bitmap.bgr, nullptr);
-
-    std::vector<char> bytes;
-    {
-        std::ifstream in(star, std::ios::binary);
-        bytes.assign(std::istreambuf_iterator<char>(in), {});
-    }
-    const auto rewrite = [&](const std::vector<char>& content) {
-        std::ofstream out(star, std::ios::binary | std::ios::trunc);
-        out.write(content.data(), static_cast<std::streamsize>(content.size()));
+// How many segments a circle needs, worked out from the stray of a chord over 2π / N of a circle of radius
+// R: R (1 − cos(π / N)) at most a quarter of a pixel, with the fewest segments that manage it.
+TEST(CircleSegments, AnOutlineStraysAtMostAQuarterPixel) {
+    const std::pair<double, int> cases[] = {
+        {0, 8},    {3, 8},      {3.5, 12},   {10, 16},
+        {29, 24},  {50, 32},    {100, 48},   {250, 72},
+        {450, 96}, {1000, 144}, {5000, 144}, {std::numeric_limits<double>::infinity(), 144},
     };
-    std::vector<char> thirtyTwoBits = bytes;
-    thirtyTwoBits[28] = 32;
-    rewrite(thirtyTwoBits);
-    EXPECT_FALSE(FetchBitmap(IDB_STAR, bitmap));
-    rewrite(std::vector<char>(bytes.begin(), bytes.end() - 1));  // one byte short of its pixels
-    EXPECT_FALSE(FetchBitmap(IDB_STAR, bitmap));
-    EXPECT_FALSE(FetchBitmap(109, bitmap));  // names no picture
+    for (const auto& [radius, segments] : cases)
+        EXPECT_EQ(CircleSegmentsFor(radius), segments) << radius << " pixels";
+    EXPECT_EQ(CircleSegmentsFor(std::nan("")), 144);
 }
 
 }  // namespace

@@ -3,10 +3,10 @@
 #include <array>
 #include <cmath>
 
-#include "gl_offscreen.h"
 #include "platform/clock.h"
 #include "render/view.h"
 #include "settings/scene_settings.h"
+#include "support/gl_offscreen.h"
 
 namespace {
 

@@ -15,6 +15,8 @@ echo "== Native tests"
 echo "== Windows tests under Wine"
 source tools/wine-session.sh
 wine_session_start
-(cd build/windows && ctest --output-on-failure) || status=1
+# The end-to-end tests run alone (RUN_SERIAL); the test programs that share the display and the registry
+# take turns (RESOURCE_LOCK); the rest runs side by side.
+(cd build/windows && ctest --output-on-failure -j "$(nproc)") || status=1
 
 exit $status

@@ -5,6 +5,8 @@
 # With WINE_SESSION_MONITORS=right (or left) the display is two monitors instead, from Xorg's dummy driver
 # (tools/two-monitors.conf, run as root): the 1280 x 1024 primary and a 1024 x 768 monitor right (or left) of it.
 
+WINE_SESSION_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
 wine_session_start() {
   WINE_SESSION_DIR=$(mktemp -d /tmp/plumora-wine.XXXXXX)
   export WINEPREFIX="$WINE_SESSION_DIR/prefix"
@@ -36,12 +38,26 @@ wine_session_start() {
   mkdir -p "$WINEPREFIX"
   wineserver -p </dev/null >/dev/null 2>&1
   timeout 120 wineboot -i </dev/null >/dev/null 2>&1
-  # A crashing program must end, not wait in a crash dialog. The display has no window manager, so Wine
-  # draws the window frames (caption, close button) itself.
-  timeout 30 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
-    </dev/null >/dev/null 2>&1
-  timeout 30 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f \
-    </dev/null >/dev/null 2>&1
+  # The prefix's settings, imported at once:
+  # - A crashing program must end, not wait in a crash dialog.
+  # - The display has no window manager, so Wine draws the window frames (caption, close button) itself.
+  # - WORKAROUND: Wine hands a window with a caption or a full-screen popup to the window manager and waits
+  #   up to 2 s for it to confirm every map and unmap. With no manager on the display, each render window,
+  #   dialog and message box of a test program would cost those 2 s when it comes and again when it goes.
+  #   The test programs drive their windows with messages, so Wine places and removes their windows itself
+  #   (per program, under AppDefaults); the real Plumora.scr, which the end-to-end tests reach with X key
+  #   events, stays managed as on a desktop.
+  local settings="$WINE_SESSION_DIR/settings.reg" program
+  {
+    printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\n"ShowCrashDialog"=dword:00000000\n'
+    printf '\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\n"Decorated"="N"\n'
+    for program in "$WINE_SESSION_ROOT"/build/windows/tests/*.exe; do
+      [ -e "$program" ] || continue
+      printf '\n[HKEY_CURRENT_USER\\Software\\Wine\\AppDefaults\\%s\\X11 Driver]\n"Managed"="N"\n' \
+        "$(basename "$program")"
+    done
+  } >"$settings"
+  timeout 30 wine reg import "Z:${settings//\//\\}" </dev/null >/dev/null 2>&1
   timeout 60 wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
 

@@ -142,7 +142,37 @@ screenshot() { import -window root "$1" 2>/dev/null || fail "no screenshot"; }
 # Prints how many pixels of the region $2 ("WxH+X+Y") of picture $1 satisfy the ImageMagick fx test $3
 # (channels r, g, b from 0 to 1).
 count_pixels() {
-  convert "$1" -precision 16 -crop "$2" +repage -fx "$3 ? 1 : 0" -format '%[fx:round(mean*w*h)]' info:
+  if [[ $3 =~ ^r\+g\+b\>([0-9.]+)$ ]]; then
+    count_brighter "$1" "$2" "${BASH_REMATCH[1]}"
+    return
+  fi
+  # The test reads all three channels but writes only the red one, which is counted: a third of the work of
+  # evaluating it for every channel.
+  convert "$1" -precision 16 -crop "$2" +repage -channel R -fx "$3 ? 1 : 0" -separate \
+    -format '%[fx:round(mean*w*h)]' info:
+}
+
+# The test "r+g+b>$3" of count_pixels on a screenshot (8 bits a channel), with ImageMagick's own operators
+# rather than an expression per pixel, which takes seconds for a whole screen while the saver draws: the
+# channels' mean above (ceil(255 × $3) - 0.5) / 765, so that a sum of exactly 255 × $3 counts, as the
+# expression's rounding counts it for 1.2.
+count_brighter() {
+  local percent
+  percent=$(awk -v x="$3" 'BEGIN { c = 255 * x; n = int(c + 0.5); if (c - n > 1e-6) n++
+                                   printf "%.12f", (n - 0.5) / 765 * 100 }')
+  convert "$1" -precision 16 -crop "$2" +repage -separate -evaluate-sequence mean -threshold "$percent%" \
+    -format '%[fx:round(mean*w*h)]' info:
+}
+
+# Runs the command "$2 ..." until it succeeds, at least once and for at most $1 seconds; fails (returns 1)
+# when the time is up.
+wait_until() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ $SECONDS -lt $deadline ] || return 1
+    sleep 0.1
+  done
 }
 
 # The settings key, written with Wine's reg tool before a run and read back with it after.

@@ -28,35 +28,48 @@ store_black_look() {
   done
 }
 
+# Takes a screenshot into $1; true when nothing in it is lit.
+nothing_lit() {
+  screenshot "$1"
+  [ "$(count_pixels "$1" 1280x1024+0+0 "$BRIGHT")" -eq 0 ]
+}
+
+# Takes a screenshot into $1; true when it shows the whole overlay. OVERLAY_MISSING names what it lacks.
+overlay_shown() {
+  saver_running || fail "F2 ended the saver"
+  screenshot "$1"
+  OVERLAY_MISSING=""
+  [ "$(count_pixels "$1" $DEPTHS_REGION "$OVERLAY_GREEN")" -gt 300 ] || OVERLAY_MISSING+=", no buffer-depth lines"
+  [ "$(count_pixels "$1" $STRINGS_REGION "$MAGENTA")" -gt 300 ] || OVERLAY_MISSING+=", no driver strings"
+  [ "$(count_pixels "$1" $RATE_REGION 'r<0.02 && g>0.98 && b<0.02')" -gt 50 ] ||
+    OVERLAY_MISSING+=", no frame-rate line"
+  [ -z "$OVERLAY_MISSING" ]
+}
+
 case_overlay() {
   store_black_look
   start_saver /s
   wait_window_geometry 20 "$FULL" >/dev/null
-  sleep 1
-  screenshot "$SHOTS/before.png"
-  [ "$(count_pixels "$SHOTS/before.png" 1280x1024+0+0 "$BRIGHT")" -eq 0 ] ||
+  sleep 1  # the saver has shown frames by now, and nothing of them may be lit
+  nothing_lit "$SHOTS/before.png" ||
     fail "something is drawn before F2 (or the stored settings show the first-run prompt)"
 
-  # F2 toggles the overlay and never ends the full-screen saver (every other key would).
+  # F2 toggles the overlay and never ends the full-screen saver (every other key would). The frame-rate line
+  # follows once its first second is over.
   key F2
-  sleep 2  # the frame-rate line follows once its first second is over
-  screenshot "$SHOTS/after.png"
-  saver_running || fail "F2 ended the saver"
-  [ "$(count_pixels "$SHOTS/after.png" $DEPTHS_REGION "$OVERLAY_GREEN")" -gt 300 ] ||
-    fail "no buffer-depth lines after F2"
-  [ "$(count_pixels "$SHOTS/after.png" $STRINGS_REGION "$MAGENTA")" -gt 300 ] ||
-    fail "no driver strings after F2"
-  [ "$(count_pixels "$SHOTS/after.png" $RATE_REGION 'r<0.02 && g>0.98 && b<0.02')" -gt 50 ] ||
-    fail "no frame-rate line after F2"
+  wait_until 20 overlay_shown "$SHOTS/after.png" || fail "after F2${OVERLAY_MISSING}"
 
   key F2
-  sleep 1
-  screenshot "$SHOTS/again.png"
-  [ "$(count_pixels "$SHOTS/again.png" 1280x1024+0+0 "$BRIGHT")" -eq 0 ] ||
-    fail "the overlay stayed after the second F2"
+  wait_until 20 nothing_lit "$SHOTS/again.png" || fail "the overlay stayed after the second F2"
   expect_running_for 3
   key Escape
   [ "$(wait_exit 15)" = 0 ] || fail "Escape did not end it"
+}
+
+# Takes a screenshot into $1; true when it shows the prompt's white text.
+prompt_shown() {
+  screenshot "$1"
+  [ "$(count_pixels "$1" $PROMPT_REGION 'r>0.98 && g>0.98 && b>0.98')" -gt 300 ]
 }
 
 # With nothing stored the prompt shows over the first look: white text on a solid backing whose bottom
@@ -64,10 +77,7 @@ case_overlay() {
 case_first_run_prompt() {
   start_saver /s
   wait_window_geometry 20 "$FULL" >/dev/null
-  sleep 2
-  screenshot "$SHOTS/prompt.png"
-  [ "$(count_pixels "$SHOTS/prompt.png" $PROMPT_REGION 'r>0.98 && g>0.98 && b>0.98')" -gt 300 ] ||
-    fail "no white prompt text"
+  wait_until 20 prompt_shown "$SHOTS/prompt.png" || fail "no white prompt text"
   [ "$(convert "$SHOTS/prompt.png" -crop $PROMPT_BACKING_ROW +repage -format '%k' info:)" = 1 ] ||
     fail "no solid backing under the prompt"
   key Escape
@@ -77,20 +87,32 @@ case_first_run_prompt() {
 # Prints how many pixels differ between two screenshots (with a little tolerance for dithering).
 differing_pixels() { { compare -metric AE -fuzz 2% "$1" "$2" null: 2>&1 || true; } | awk '{printf "%d", $1}'; }
 
-# Runs the saver full screen and checks two screenshots a second apart: $1 names what is shown, the first
-# picture needs more than $3 pixels brighter than the test $2, and more than $4 pixels must differ.
+# Takes a screenshot into $1; true when more than $3 of its pixels pass the test $2. LIT is their number.
+lit_beyond() {
+  screenshot "$1"
+  LIT=$(count_pixels "$1" 1280x1024+0+0 "$2")
+  [ "$LIT" -gt "$3" ]
+}
+
+# Takes a screenshot into $2; true when more than $3 of its pixels differ from those of $1. CHANGED is their
+# number.
+changed_beyond() {
+  screenshot "$2"
+  CHANGED=$(differing_pixels "$1" "$2")
+  [ "$CHANGED" -gt "$3" ]
+}
+
+# Runs the saver full screen until it shows a picture: $1 names what is shown, and the picture needs more
+# than $3 pixels brighter than the test $2. A later screenshot must then differ from it in more than $4
+# pixels.
 expect_lit_and_moving() {
-  local what=$1 bright=$2 min_lit=$3 min_changed=$4 lit changed
+  local what=$1 bright=$2 min_lit=$3 min_changed=$4
+  LIT=0 CHANGED=0
   start_saver /s
   wait_window_geometry 20 "$FULL" >/dev/null
-  sleep 2
-  screenshot "$SHOTS/one.png"
-  sleep 1
-  screenshot "$SHOTS/two.png"
-  lit=$(count_pixels "$SHOTS/one.png" 1280x1024+0+0 "$bright")
-  [ "$lit" -gt "$min_lit" ] || fail "$what is (nearly) black: $lit lit pixels"
-  changed=$(differing_pixels "$SHOTS/one.png" "$SHOTS/two.png")
-  [ "$changed" -gt "$min_changed" ] || fail "$what did not move: $changed pixels changed"
+  wait_until 20 lit_beyond "$SHOTS/one.png" "$bright" "$min_lit" || fail "$what is (nearly) black: $LIT lit pixels"
+  wait_until 20 changed_beyond "$SHOTS/one.png" "$SHOTS/two.png" "$min_changed" ||
+    fail "$what did not move: $CHANGED pixels changed"
   key Escape
   [ "$(wait_exit 15)" = 0 ] || fail "Escape did not end $what"
 }

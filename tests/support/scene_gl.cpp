@@ -1,4 +1,4 @@
-#include "scene_gl.h"
+#include "support/scene_gl.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -6,9 +6,9 @@
 #include "overlay/frame_rate.h"
 #include "platform/clock.h"
 #include "render/recursion.h"
-#include "scene_gl.h"
 #include "settings/scene_settings.h"
 #include "shell/frame.h"
+#include "support/scene_gl.h"
 
 namespace {
 
@@ -120,8 +120,6 @@ TEST_F(SceneFrameTest, AStyleNumberBeyondTheTableClearsTheFrameAndDrawsNoLaser) 
     EXPECT_EQ(Count(Lit(Frame())), 0u);
 }
 
-}  // namespace
-
 // The Sprinkle lies as the last frame's Laser tilted it; while the Laser is off it keeps that tilt, whatever
 // the look's own depth wave says, until a Laser draws again.
 TEST_F(SceneFrameTest, WithoutALaserTheSpritesKeepTheLastLasersTilt) {
@@ -137,3 +135,5 @@ TEST_F(SceneFrameTest, WithoutALaserTheSpritesKeepTheLastLasersTilt) {
     SceneSettings.RenderingMode = LaserNull;
     EXPECT_NE(Frame(), steep);
 }
+
+}  // namespace

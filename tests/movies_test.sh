@@ -2,9 +2,9 @@
 # The README's films, made small: tools/bench/movies.sh with the built plumora_movie writes a look's film and
 # the switch film as looping animated WebP files of the asked size and length, 50 ms a frame; a look's first
 # frame is not black, and the switch clears the old look's picture before the next look starts.
-#   tests/movie_files_test.sh PLUMORA_MOVIE
+#   tests/movies_test.sh PLUMORA_MOVIE
 set -euo pipefail
-tool=${1:?usage: movie_files_test.sh PLUMORA_MOVIE}
+tool=${1:?usage: movies_test.sh PLUMORA_MOVIE}
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT

@@ -14,12 +14,12 @@
 #include <vector>
 
 #include "platform/clock.h"
-#include "registry_helpers.h"
 #include "settings/registry_store.h"
 #include "settings/stored_values.h"
 #include "shell/auto_switch.h"
 #include "shell/frame.h"
-#include "table_bounds.h"
+#include "support/registry_helpers.h"
+#include "support/table_bounds.h"
 #include "window/render_window.h"
 #include "window/switch_timer.h"
 

@@ -1,4 +1,4 @@
-#include "gl_offscreen.h"
+#include "support/gl_offscreen.h"
 
 #include <GL/osmesa.h>
 

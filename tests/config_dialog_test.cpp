@@ -3,9 +3,9 @@
 // left behind.
 #include <gtest/gtest.h>
 
-#include "dialog_driver.h"
 #include "settings/registry_store.h"
 #include "shell/window_proc.h"
+#include "support/dialog_driver.h"
 
 namespace {
 

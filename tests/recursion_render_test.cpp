@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "gl_offscreen.h"
 #include "render/recursion.h"
+#include "support/gl_offscreen.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "settings/presets.h"
 #include "settings/scene_settings.h"
-#include "stored_forms.h"
+#include "support/stored_forms.h"
 
 namespace {
 
@@ -105,20 +105,6 @@ TEST(Preset, AnIndexBeyondTheBuiltInLooksAppliesNoLook) {
         before["AutoList"] = "63";
         EXPECT_EQ(StoredForms(SceneSettings), before) << "list " << list;
     }
-}
-
-TEST(ListNames, OnlySavedListsAreRenamedAndNamesAreCutTo63Characters) {
-    SetListName(3, "renamed");
-    EXPECT_EQ(ListNames[3], "Default4");
-    SetListName(10, "renamed");
-
-    const std::string longName(100, 'n');
-    SetListName(6, longName.c_str());
-    EXPECT_EQ(ListNames[6], longName.substr(0, 63));
-
-    SetListName(9, nullptr);
-    EXPECT_EQ(ListNames[9], "");
-    SetListName(9, "custom");
 }
 
 }  // namespace

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "gl_offscreen.h"
 #include "settings/scene_settings.h"
+#include "support/gl_offscreen.h"
 
 using Rgb8 = std::array<uint8_t, 3>;
 

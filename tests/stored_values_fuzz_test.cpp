@@ -8,7 +8,6 @@
 #include <type_traits>
 #include <variant>
 
-#include "gl_offscreen.h"
 #include "overlay/overlay.h"
 #include "platform/clock.h"
 #include "render/textures.h"
@@ -16,7 +15,8 @@
 #include "settings/presets.h"
 #include "settings/stored_values.h"
 #include "shell/frame.h"
-#include "table_bounds.h"
+#include "support/gl_offscreen.h"
+#include "support/table_bounds.h"
 #include "window/gl_setup.h"
 
 namespace {

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "config_ui/config_dialog.h"
-#include "registry_helpers.h"
 #include "resources/dialog_ids.h"
+#include "support/registry_helpers.h"
 #include "window/render_window.h"
 #include "window/switch_timer.h"
 
