@@ -166,10 +166,13 @@ TEST_F(SwitchPageLists, NamesCanBeTypedBeyondTheFieldsWidthAndAreCutTo62Characte
     EXPECT_EQ(ValuesOf(SettingsKeyPath).at("custom4"), "");
 }
 
+// Clear forgets the list, the running one included: Cancel then returns to the stored main look, without a
+// word about the list that is gone.
 TEST_F(SwitchPageLists, ClearForgetsTheListButKeepsItsName) {
     SaveAs(8, "night");
     Click(IDC_FIRST_LIST_CHECK + 8);
     EXPECT_EQ(SceneSettings.AutoList, 63 + 256);
+    CurrentList = 8;
 
     Click(IDC_CLEAR);
     EXPECT_FALSE(KeyExists(SubkeyPath("custom3")));
@@ -180,6 +183,12 @@ TEST_F(SwitchPageLists, ClearForgetsTheListButKeepsItsName) {
     const auto main = ValuesOf(SettingsKeyPath);
     EXPECT_EQ(main.at("SavedList"), "0");
     EXPECT_EQ(main.at("AutoList"), "63");
+
+    const SceneLook stored = SceneSettings;
+    Choose(IDC_LIST_NAME, 3);
+    PressDialogButton(ConfigDialogs().at(0), IDCANCEL);
+    EXPECT_EQ(LookForms(SceneSettings), LookForms(stored));
+    EXPECT_TRUE(ShownMessages.empty()) << ShownMessages.front();
 }
 
 // While the user works on the page (a list chosen, a name typed), the auto-switch waits: Done saves the look

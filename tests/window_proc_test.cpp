@@ -5,6 +5,7 @@
 #include "settings/presets.h"
 #include "settings/scene_settings.h"
 #include "shell/window_proc.h"
+#include "support/dialog_driver.h"
 #include "support/render_window_fixture.h"
 #include "window/render_window.h"
 
@@ -44,16 +45,24 @@ LRESULT CALLBACK WatchSystemCommands(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// The running saver refuses the idle time's request to start the screen saver over it; every other system
+// The running saver refuses the idle time's request to start the screen saver over it, from whichever of
+// its windows is in front (the scene, or the Configuration dialog F1 opened over it); every other system
 // command goes on to the system.
 TEST_F(RenderWindowTest, TheRunningSaverRefusesAScreenSaverOverItself) {
     ASSERT_TRUE(CreateRenderWindow(WindowMode::Framed));
+    SendMessageA(RenderWindow, WM_KEYDOWN, VK_F1, 0);
+    SendMessageA(RenderWindow, WM_KEYUP, VK_F1, 0);
+    const std::vector<HWND> dialogs = ConfigDialogs();
+    ASSERT_EQ(dialogs.size(), 1u);
     SystemCommandsCarriedOut.clear();
     const HHOOK hook = SetWindowsHookExA(WH_CBT, WatchSystemCommands, nullptr, GetCurrentThreadId());
-    SendMessageA(RenderWindow, WM_SYSCOMMAND, SC_SCREENSAVE, 0);
-    SendMessageA(RenderWindow, WM_SYSCOMMAND, SC_RESTORE, 0);
+    for (const HWND window : {RenderWindow, dialogs[0]}) {
+        SendMessageA(window, WM_SYSCOMMAND, SC_SCREENSAVE, 0);
+        SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+    }
     UnhookWindowsHookEx(hook);
-    EXPECT_EQ(SystemCommandsCarriedOut, std::vector<WPARAM>{SC_RESTORE});
+    EXPECT_EQ(SystemCommandsCarriedOut, (std::vector<WPARAM>{SC_RESTORE, SC_RESTORE}));
+    DestroyWindow(dialogs[0]);
 }
 
 }  // namespace
