@@ -32,6 +32,14 @@ TEST(VendorCopiesFrontBuffer, OnlyExactVendorNamesAreExempt) {
     EXPECT_FALSE(VendorCopiesFrontBuffer("Mesa", false));
 }
 
+TEST(RendererReturnsFrameMemory, OnlyLlvmpipe) {
+    EXPECT_TRUE(RendererReturnsFrameMemory("llvmpipe (LLVM 15.0.6, 256 bits)"));
+    EXPECT_FALSE(RendererReturnsFrameMemory("softpipe"));
+    EXPECT_FALSE(RendererReturnsFrameMemory("NVIDIA GeForce GTX 1060/PCIe/SSE2"));
+    EXPECT_FALSE(RendererReturnsFrameMemory("llvm"));
+    EXPECT_FALSE(RendererReturnsFrameMemory(nullptr));
+}
+
 TEST(FrameClearBits, TrailsStayWhileALaserIsStacked) {
     SceneLook look{};
     constexpr GLbitfield All = GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT;

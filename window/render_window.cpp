@@ -139,9 +139,11 @@ bool CreateGLContext() {
     return true;
 }
 
-// Everything a new context needs before its first frame: the pictures, the font, the lists that draw them
-// (the scene's, then the overlay's), and the state that stays fixed for the context's life.
+// Everything a new context needs before its first frame: the renderer's frame memory kept, the pictures, the
+// font, the lists that draw them (the scene's, then the overlay's), and the state that stays fixed for the
+// context's life.
 void InitGLState() {
+    KeepRendererFrameMemory();
     LoadTextures();
     BuildFont(RenderDC);
     BuildDisplayLists();

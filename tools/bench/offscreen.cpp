@@ -21,6 +21,7 @@ bool OpenOffscreen(Offscreen& screen, int width, int height, double phase) {
         !OSMesaMakeCurrent(screen.context, screen.buffer.data(), GL_UNSIGNED_BYTE, width, height))
         return false;
     // As a new render window's context is prepared.
+    KeepRendererFrameMemory();
     LoadTextures();
     BuildDisplayLists();
     BuildOverlayLists();
