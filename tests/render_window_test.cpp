@@ -51,7 +51,8 @@ TEST_F(RenderWindowTest, FullScreenCoversTheScreenAndCopiesOnlyAReadableFrontBuf
     GetWindowRect(RenderWindow, &window);
     EXPECT_EQ(window.right - window.left, ScreenWidth);
     EXPECT_EQ(window.bottom - window.top, ScreenHeight);
-    // Copies are made by the vendor rule, and only where the front buffer gives back what was shown.
+    // Copies are made by the vendor rule, only where the swap does not keep the back buffer and only where
+    // the front buffer gives back what was shown.
     const bool vendorCopies =
         VendorCopiesFrontBuffer(reinterpret_cast<const char*>(glGetString(GL_VENDOR)), true);
     glClearColor(0.5f, 0.5f, 0.5f, 1);
@@ -61,10 +62,34 @@ TEST_F(RenderWindowTest, FullScreenCoversTheScreenAndCopiesOnlyAReadableFrontBuf
     GLubyte shown[4] = {};
     glReadBuffer(GL_FRONT);
     glReadPixels(10, 10, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, shown);
-    EXPECT_EQ(CopyFrontBuffer, vendorCopies && shown[0] > 100);
+    EXPECT_EQ(CopyFrontBuffer, !SwapKeepsBackBuffer && vendorCopies && shown[0] > 100);
 
     DestroyRenderWindow();
     ExpectAllHandlesNull();
+    EXPECT_TRUE(Messages.empty()) << Messages.front();
+}
+
+// Mesa's GLX offers formats whose swap copies (GLX_OML_swap_method), which Wine hands on as
+// WGL_SWAP_COPY_ARB: the window takes one, in full screen and in window mode, and its back buffer holds the
+// shown picture after every swap, as the copy would have left it.
+TEST_F(RenderWindowTest, ASwapCopyFormatKeepsTheShownPictureWithoutACopy) {
+    for (const WindowMode mode : {WindowMode::Full, WindowMode::Framed}) {
+        ASSERT_TRUE(CreateRenderWindow(mode));
+        EXPECT_TRUE(SwapKeepsBackBuffer);
+        EXPECT_FALSE(CopyFrontBuffer);
+        GLubyte kept[4] = {};
+        glReadBuffer(GL_BACK);
+        for (const GLubyte red : {40, 200, 90}) {
+            glClearColor(red / 255.0f, 0.25f, 0.75f, 1);
+            glClear(GL_COLOR_BUFFER_BIT);
+            SwapBuffers(RenderDC);
+            glReadPixels(20, 20, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, kept);
+            EXPECT_EQ(kept[0], red);
+            EXPECT_EQ(kept[2], 191);
+        }
+        DestroyRenderWindow();
+        ExpectAllHandlesNull();
+    }
     EXPECT_TRUE(Messages.empty()) << Messages.front();
 }
 

@@ -32,6 +32,24 @@ bool VendorCopiesFrontBuffer(const char* vendor, bool fullScreen) {
     return fullScreen;
 }
 
+bool RendererReturnsFrameMemory(const char* renderer) {
+    return renderer != nullptr && strncmp(renderer, "llvmpipe", strlen("llvmpipe")) == 0;
+}
+
+void KeepRendererFrameMemory() {
+    if (!RendererReturnsFrameMemory(reinterpret_cast<const char*>(glGetString(GL_RENDERER)))) return;
+    // 2048 × 2048 RGBA: 16 MB, within the 32 MB up to which glibc lets the threshold follow a freed block.
+    constexpr GLsizei Side = 2048;
+    GLint largest = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+    if (largest < Side) return;
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, Side, Side, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    glDeleteTextures(1, &texture);
+}
+
 void SetFixedGLState(bool copyFrontBuffer) {
     glDepthFunc(GL_LEQUAL);
     glStencilOp(GL_REPLACE, GL_REPLACE, GL_REPLACE);

@@ -18,6 +18,21 @@ extern int DisplayRefreshRate;
 // WORKAROUND: those two vendors' drivers are known not to need the copy, or to mishandle it.
 bool VendorCopiesFrontBuffer(const char* vendor, bool fullScreen);
 
+// Whether the renderer named is llvmpipe, Mesa's software rasteriser, whose frame memory goes back to the
+// system after every frame unless KeepRendererFrameMemory has run.
+bool RendererReturnsFrameMemory(const char* renderer);
+
+// WORKAROUND: llvmpipe copies its rasteriser state, some 30 KB, into the frame's scene at every draw that
+// changes the texture, in 64 KB blocks from the C library's malloc, and frees them once the frame is drawn.
+// glibc gives freed memory at the top of its heap back to the system once it exceeds the trim threshold,
+// 128 KB at the start, and the next frame has it faulted in again page by page: the some 180 texture changes
+// of Default5's sprites (drawn one by one, as "darkening" depends on the order) cost 500-1,200 page faults a
+// frame, each 10-15 µs in a virtual machine, and halved its frame rate on such hosts. glibc raises the
+// threshold to twice the size of a large block when one is freed (mallopt(3), M_MMAP_THRESHOLD): on llvmpipe
+// this creates and deletes one texture of 16 MB, which keeps up to 32 MB of freed frame memory in the
+// process. Elsewhere it does nothing.
+void KeepRendererFrameMemory();
+
 // The state a new context keeps for its whole life: depth and stencil functions, hints, the read buffer
 // and the clear colour. Nothing is enabled; the renderers switch what they need per frame.
 void SetFixedGLState(bool copyFrontBuffer);

@@ -17,6 +17,7 @@ HGLRC RenderContext = nullptr;
 HINSTANCE AppInstance = nullptr;
 bool FullScreen = true;
 bool CopyFrontBuffer = false;
+bool SwapKeepsBackBuffer = false;
 const int ScreenWidth = GetSystemMetrics(SM_CXSCREEN);
 const int ScreenHeight = GetSystemMetrics(SM_CYSCREEN);
 
@@ -70,7 +71,8 @@ bool RegisterWindowClass() {
 void FillPixelFormat() {
     PixelFormat.nSize = sizeof PixelFormat;
     PixelFormat.nVersion = 1;
-    PixelFormat.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
+    // Swaps that copy are only a hint here: the chosen format says whether it has them.
+    PixelFormat.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER | PFD_SWAP_COPY;
     PixelFormat.iPixelType = PFD_TYPE_RGBA;
     PixelFormat.cColorBits = ColourBits;
     PixelFormat.cDepthBits = 24;
@@ -100,17 +102,86 @@ Function WglFunction(const char* name) {
     return reinterpret_cast<Function>(reinterpret_cast<void*>(wglGetProcAddress(name)));
 }
 
-// The WGL extension string of the render window's device context; null where the driver offers none.
-const char* WglExtensions() {
-    if (const auto arb = WglFunction<const char*(WINAPI*)(HDC)>("wglGetExtensionsStringARB"))
-        return arb(RenderDC);
+// The WGL extension string of a device context, for the current context's driver; null where it offers none.
+const char* WglExtensions(HDC dc) {
+    if (const auto arb = WglFunction<const char*(WINAPI*)(HDC)>("wglGetExtensionsStringARB")) return arb(dc);
     if (const auto ext = WglFunction<const char*(WINAPI*)()>("wglGetExtensionsStringEXT")) return ext();
     return nullptr;
 }
 
+// The names of WGL_ARB_pixel_format that the choice of a swap-copy format uses.
+constexpr int WglDrawToWindow = 0x2001, WglSwapMethod = 0x2007, WglSupportOpenGL = 0x2010,
+              WglDoubleBuffer = 0x2011, WglPixelType = 0x2013, WglColourBits = 0x2014, WglDepthBits = 0x2022,
+              WglStencilBits = 0x2023, WglSwapCopy = 0x2029, WglTypeRgba = 0x202B;
+
+// Among the formats of dc like PixelFormat, the first whose swap copies the back buffer to the screen and so
+// leaves it as it was (WGL_SWAP_COPY_ARB), asked of the current context's driver; 0 where it offers none.
+int SwapCopyFormatOffered(HDC dc) {
+    using Choose = BOOL(WINAPI*)(HDC, const int*, const FLOAT*, UINT, int*, UINT*);
+    using Describe = BOOL(WINAPI*)(HDC, int, int, UINT, const int*, int*);
+    if (!ExtensionListHas(WglExtensions(dc), "WGL_ARB_pixel_format")) return 0;
+    const auto choose = WglFunction<Choose>("wglChoosePixelFormatARB");
+    const auto describe = WglFunction<Describe>("wglGetPixelFormatAttribivARB");
+    if (choose == nullptr || describe == nullptr) return 0;
+    // clang-format off
+    const int wanted[] = {WglDrawToWindow, 1, WglSupportOpenGL, 1, WglDoubleBuffer, 1,
+                          WglPixelType, WglTypeRgba, WglColourBits, PixelFormat.cColorBits,
+                          WglDepthBits, PixelFormat.cDepthBits, WglStencilBits, PixelFormat.cStencilBits,
+                          WglSwapMethod, WglSwapCopy, 0};
+    // clang-format on
+    int formats[16] = {};
+    UINT count = 0;
+    if (!choose(dc, wanted, nullptr, 16, formats, &count)) return 0;
+    // A driver may take the swap method for a wish: only a format that names it counts.
+    for (UINT i = 0; i < count && i < 16; ++i) {
+        const int attribute = WglSwapMethod;
+        int method = 0;
+        if (describe(dc, formats[i], 0, 1, &attribute, &method) && method == WglSwapCopy) return formats[i];
+    }
+    return 0;
+}
+
+// The swap-copy format of dc (see above), or 0. The driver answers only through a current context: a hidden
+// window of its own, with a context of the descriptor's plain choice, lends it one for the question.
+int SwapCopyFormat(HDC dc) {
+    const HWND helper =
+        CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, AppInstance, nullptr);
+    if (helper == nullptr) return 0;
+    int format = 0;
+    if (const HDC helperDC = GetDC(helper)) {
+        const int plain = ChoosePixelFormat(helperDC, &PixelFormat);
+        if (plain != 0 && SetPixelFormat(helperDC, plain, &PixelFormat)) {
+            if (const HGLRC context = wglCreateContext(helperDC)) {
+                if (wglMakeCurrent(helperDC, context)) format = SwapCopyFormatOffered(dc);
+                wglMakeCurrent(nullptr, nullptr);
+                wglDeleteContext(context);
+            }
+        }
+        ReleaseDC(helper, helperDC);
+    }
+    DestroyWindow(helper);
+    return format;
+}
+
+// The format for the render window: the driver's swap-copy format where it offers one, else the plain choice
+// of the descriptor. swapKeeps tells whether the format promises that a swap leaves the back buffer as it
+// was: the swap-copy format does, and so does a plain choice that says PFD_SWAP_COPY. 0 where nothing suits.
+int ChooseRenderFormat(HDC dc, bool& swapKeeps) {
+    if (const int format = SwapCopyFormat(dc)) {
+        swapKeeps = true;
+        return format;
+    }
+    const int format = ChoosePixelFormat(dc, &PixelFormat);
+    PIXELFORMATDESCRIPTOR chosen{};
+    swapKeeps = format != 0 && DescribePixelFormat(dc, format, sizeof chosen, &chosen) != 0 &&
+                (chosen.dwFlags & PFD_SWAP_COPY) != 0;
+    return format;
+}
+
 // Frames follow each other as fast as they can be drawn; swaps must not wait for the display.
 void TurnSwapIntervalOff() {
-    if (!SwapControlOffered(reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS)), WglExtensions()))
+    if (!SwapControlOffered(reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS)),
+                            WglExtensions(RenderDC)))
         return;
     if (const auto swapInterval = WglFunction<BOOL(WINAPI*)(int)>("wglSwapIntervalEXT")) swapInterval(0);
 }
@@ -125,14 +196,16 @@ bool CreateGLContext() {
     if (PixelFormat.nSize == 0) FillPixelFormat();
     RenderDC = GetDC(RenderWindow);
     if (RenderDC == nullptr) return fail("Can't Create A GL Device Context.");
-    const int format = ChoosePixelFormat(RenderDC, &PixelFormat);
+    const int format = ChooseRenderFormat(RenderDC, SwapKeepsBackBuffer);
     if (format == 0) return fail("Can't Find A Suitable PixelFormat.");
     if (!SetPixelFormat(RenderDC, format, &PixelFormat)) return fail("Can't Set The PixelFormat.");
     RenderContext = wglCreateContext(RenderDC);
     if (RenderContext == nullptr) return fail("Can't Create A GL Rendering Context.");
     if (!wglMakeCurrent(RenderDC, RenderContext)) return fail("Can't Activate The GL Rendering Context.");
 
+    // Where the swap keeps the back buffer, the trails are there without a copy.
     CopyFrontBuffer =
+        !SwapKeepsBackBuffer &&
         VendorCopiesFrontBuffer(reinterpret_cast<const char*>(glGetString(GL_VENDOR)), FullScreen);
 
     TurnSwapIntervalOff();
@@ -141,9 +214,11 @@ bool CreateGLContext() {
     return true;
 }
 
-// Everything a new context needs before its first frame: the pictures, the font, the lists that draw them
-// (the scene's, then the overlay's), and the state that stays fixed for the context's life.
+// Everything a new context needs before its first frame: the renderer's frame memory kept, the pictures, the
+// font, the lists that draw them (the scene's, then the overlay's), and the state that stays fixed for the
+// context's life.
 void InitGLState() {
+    KeepRendererFrameMemory();
     LoadTextures();
     BuildFont(RenderDC);
     BuildDisplayLists();

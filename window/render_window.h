@@ -14,6 +14,9 @@ extern HGLRC RenderContext;    // its OpenGL rendering context
 extern HINSTANCE AppInstance;  // the module, taken at every creation
 extern bool FullScreen;        // true at process start; F3 inverts it
 extern bool CopyFrontBuffer;   // every shown frame is copied back into the back buffer
+// The window's pixel format promises that a swap leaves the back buffer as it was (a swap by copy), so the
+// next frame draws over the shown one and no copy is made.
+extern bool SwapKeepsBackBuffer;
 constexpr int ColourBits = 32;
 
 // The primary display's size in pixels, read once while the process starts.

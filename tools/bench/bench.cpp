@@ -3,13 +3,14 @@
 // frame.
 //
 // usage: plumora_bench [--frames N] [--size WxH] [--step MS] [--out FOLDER] [--bitmaps FOLDER] [--phase P]
-//                      [--only NAME,NAME,...] [--cpu-only]
+//                      [--only NAME,NAME,...] [--cpu-only] [--no-copy]
 //        plumora_bench --list             prints each scene's name and, after a tab, its built-in look's
 //        plumora_bench --registry NAME    prints the scene as a registry file (for tools/bench/live.sh)
 //
 // Each scene is drawn twice over the same clock readings, each time from a black screen:
 //  - the full frame, as the program draws it in full screen: DrawFrame (view, clear, Laser, Sprinkle), the
 //    copy of the picture back into the buffer (glCopyPixels), and glFinish so that rasterisation is done;
+//    with --no-copy without the copy, as a window whose swap keeps the back buffer draws it (under Wine);
 //  - the same frames with GL_RASTERIZER_DISCARD on: every path, colour, matrix and list recording is computed
 //    and every vertex transformed, but no fragment is drawn. This is the CPU-side part; the difference to
 //    the full frame is rasterisation (fragments, texturing, blending).
@@ -45,6 +46,7 @@ struct Options {
     std::string only;     // comma-separated scene names; empty: every scene
     std::string registry;
     bool cpuOnly = false;  // only the CPU-side run of each scene, for profiling
+    bool copyBack = true;  // each frame copies its picture back, as without a swap that keeps the back buffer
     bool list = false;     // print the scenes' names and end
 };
 
@@ -53,6 +55,10 @@ bool ParseOptions(int argc, char** argv, Options& o) {
         const std::string arg = argv[i];
         if (arg == "--cpu-only" || arg == "--list") {
             (arg == "--list" ? o.list : o.cpuOnly) = true;
+            continue;
+        }
+        if (arg == "--no-copy") {
+            o.copyBack = false;
             continue;
         }
         const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
@@ -84,7 +90,7 @@ bool ParseOptions(int argc, char** argv, Options& o) {
 // compilation: valgrind --tool=callgrind --collect-atstart=no --toggle-collect='*TimedFrame*'
 // plumora_bench --cpu-only --only Default2 --frames 20
 __attribute__((noinline)) void TimedFrame(const Offscreen& screen, const Options& o, int f) {
-    DrawClockFrame(screen, StartMs + f * o.stepMs);
+    DrawClockFrame(screen, StartMs + f * o.stepMs, o.copyBack);
 }
 
 // The milliseconds of each frame, every frame ending with glFinish. A few frames go first untimed: llvmpipe
@@ -94,7 +100,7 @@ std::vector<double> TimeFrames(const Offscreen& screen, const Options& o, bool d
     StartFrameClock(o.stepMs);  // every run starts the clock afresh
     if (discardRaster) glEnable(GL_RASTERIZER_DISCARD);
     for (int f = 0; f < WarmUpFrames; ++f)
-        DrawClockFrame(screen, StartMs + f * o.stepMs);
+        DrawClockFrame(screen, StartMs + f * o.stepMs, o.copyBack);
     glDisable(GL_RASTERIZER_DISCARD);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     if (discardRaster) glEnable(GL_RASTERIZER_DISCARD);
@@ -130,7 +136,7 @@ int main(int argc, char** argv) {
     if (!ParseOptions(argc, argv, o)) {
         fprintf(stderr,
                 "usage: plumora_bench [--frames N] [--size WxH] [--step MS] [--out FOLDER] [--bitmaps "
-                "FOLDER] [--phase P] [--only NAME,...] [--cpu-only]\n"
+                "FOLDER] [--phase P] [--only NAME,...] [--cpu-only] [--no-copy]\n"
                 "       plumora_bench --list | --registry NAME\n");
         return 2;
     }
@@ -159,8 +165,9 @@ int main(int argc, char** argv) {
 
     printf("Plumora scene benchmark: %s, %s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)),
            reinterpret_cast<const char*>(glGetString(GL_VERSION)));
-    printf("%d frames of %d x %d per scene, clock step %d ms from %d ms, time phase %g\n\n", o.frames,
-           o.width, o.height, o.stepMs, static_cast<int>(StartMs), o.phase);
+    printf("%d frames of %d x %d per scene, clock step %d ms from %d ms, time phase %g, %s\n\n", o.frames,
+           o.width, o.height, o.stepMs, static_cast<int>(StartMs), o.phase,
+           o.copyBack ? "each frame copied back" : "no copy-back");
     printf("%-26s %9s %7s %7s %7s %9s %9s %7s %7s\n", "scene", "ms/frame", "fps", "median", "10th", "CPU ms",
            "raster ms", "ratio", "vs look");
 

@@ -21,6 +21,7 @@ bool OpenOffscreen(Offscreen& screen, int width, int height, double phase) {
         !OSMesaMakeCurrent(screen.context, screen.buffer.data(), GL_UNSIGNED_BYTE, width, height))
         return false;
     // As a new render window's context is prepared.
+    KeepRendererFrameMemory();
     LoadTextures();
     BuildDisplayLists();
     BuildOverlayLists();
@@ -41,10 +42,10 @@ void StartFrameClock(int stepMs) {
     FrameRate = stepMs > 0 ? 1000.0f / stepMs : 0.0f;
 }
 
-void DrawClockFrame(const Offscreen& screen, int64_t ms) {
+void DrawClockFrame(const Offscreen& screen, int64_t ms, bool copyBack) {
     FixClock(ms);
     DrawFrame(false);
-    glCopyPixels(0, 0, screen.width, screen.height, GL_COLOR);
+    if (copyBack) glCopyPixels(0, 0, screen.width, screen.height, GL_COLOR);
     glFinish();
 }
 

@@ -28,8 +28,9 @@ void CloseOffscreen(Offscreen& screen);
 void StartFrameClock(int stepMs);
 
 // One frame at clock reading ms: DrawFrame, the copy of the picture back into the buffer that a full-screen
-// window makes, and glFinish so that rasterisation is done.
-void DrawClockFrame(const Offscreen& screen, int64_t ms);
+// window makes where its swap does not keep the back buffer (unless copyBack is false: a window whose pixel
+// format promises a swap by copy, as under Wine), and glFinish so that rasterisation is done.
+void DrawClockFrame(const Offscreen& screen, int64_t ms, bool copyBack = true);
 
 // The picture: height rows of width × 3 bytes, bottom row first.
 std::vector<uint8_t> ReadPicture(const Offscreen& screen);
