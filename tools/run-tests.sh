@@ -15,8 +15,9 @@ echo "== Native tests"
 echo "== Windows tests under Wine"
 source tools/wine-session.sh
 wine_session_start
-# The end-to-end tests run alone (RUN_SERIAL); the test programs that share the display and the registry
-# take turns (RESOURCE_LOCK); the rest runs side by side.
+# The end-to-end tests on the session's display run alone (RUN_SERIAL); the test programs that share the
+# display and the registry take turns (RESOURCE_LOCK); the rest, the two-monitor tests with a display of
+# their own among them, runs side by side.
 (cd build/windows && ctest --output-on-failure -j "$(nproc)") || status=1
 
 exit $status
