@@ -59,6 +59,12 @@ wine_session_start() {
   } >"$settings"
   timeout 30 wine reg import "Z:${settings//\//\\}" </dev/null >/dev/null 2>&1
   timeout 60 wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+  # WORKAROUND: Wine closes the desktop a moment after the last program on it ends, and every program started
+  # after that waited 10-15 s for it to be made again (a test program of 2 s took 17). One program stays
+  # for the whole session so that the desktop does: a console that reads a pipe nobody writes to, ended
+  # with the rest by wine_session_stop.
+  mkfifo "$WINE_SESSION_DIR/keeper"
+  wine cmd.exe <>"$WINE_SESSION_DIR/keeper" >/dev/null 2>&1 &
 }
 
 wine_session_stop() {
