@@ -17,7 +17,7 @@ case_configure_shows_dialog() {
     # program ends. (A key pressed the moment the dialog appears may come before it has the keyboard.)
     sleep 0.5
     xdotool key --window "$id" Return 2>/dev/null
-    expect_running_for 3
+    expect_running_for 1
     [ -n "$(xdotool search --onlyvisible --name '^Configuration$' 2>/dev/null)" ] || fail "'$args': Enter closed it"
     xdotool key --window "$id" Escape 2>/dev/null
     [ "$(wait_exit 15)" = 0 ] || fail "'$args' did not end it with exit code 0"

@@ -61,7 +61,7 @@ case_an_edit_outlives_the_switch() {
   open_dialog_over_saver 1
   click_control IDC_RENDERING_MODE
   xdotool key Down Return 2>/dev/null  # "line strip" becomes "lines"
-  expect_running_for 5
+  expect_running_for 3
   click_control IDOK
   wait_stored 10 RenderingMode "$KEY" 0x2
 }
@@ -85,7 +85,7 @@ case_a_slowly_typed_name_keeps_the_look() {
     [ $SECONDS -lt $deadline ] || fail "Done saved no look"
     look=$(stored_value RenderingMode "$KEY\\custom4")
   done
-  expect_running_for 5
+  expect_running_for 3
   xdotool type y 2>/dev/null
   click_at "$done"
   wait_stored 10 custom4 "$KEY" my
