@@ -5,11 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash tools/setup.sh
-# The two builds side by side: each leaves a core idle while it links.
-bash tools/build.sh native &
-native_build=$!
+bash tools/build.sh native
 bash tools/build.sh windows
-wait "$native_build"
 
 status=0
 echo "== Native tests"
