@@ -289,7 +289,7 @@ void Forget(HWND dialog) {
 // Over a running saver (a render window exists) the idle time must not start another saver, whichever of its
 // windows is in front.
 bool SwallowsSystemCommand(HWND dialog, WPARAM command) {
-    if ((command & 0xFFF0) != SC_SCREENSAVE || RenderWindow == nullptr) return false;
+    if (!AsksForScreenSaver(command) || RenderWindow == nullptr) return false;
     SetWindowLongPtrA(dialog, DWLP_MSGRESULT, 0);
     return true;
 }

@@ -119,7 +119,7 @@ LRESULT CALLBACK RenderWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
             TakePowerSetting(*reinterpret_cast<const POWERBROADCAST_SETTING*>(lParam));
             return TRUE;
         case WM_SYSCOMMAND:  // the screen saver is running: the idle time must not start another over it
-            if ((wParam & 0xFFF0) == SC_SCREENSAVE) return 0;
+            if (AsksForScreenSaver(wParam)) return 0;
             break;
         default: break;
     }

@@ -66,7 +66,7 @@ LRESULT CALLBACK CoverProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
         case WM_SETCURSOR: SetCursor(nullptr); return TRUE;
         case WM_SYSCOMMAND:
-            if ((wParam & 0xFFF0) == SC_SCREENSAVE) return 0;
+            if (AsksForScreenSaver(wParam)) return 0;
             [[fallthrough]];
         default: return DefWindowProcA(window, message, wParam, lParam);
     }

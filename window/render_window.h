@@ -43,6 +43,12 @@ enum class WindowMode { Full, Framed };
 // which reaches its procedure as WM_POWERBROADCAST.
 bool CreateRenderWindow(WindowMode mode, int width = ScreenWidth, int height = ScreenHeight);
 
+// Whether a WM_SYSCOMMAND's command asks for the screen saver: every window of the running saver refuses
+// it, so that the idle time does not start another over it.
+inline bool AsksForScreenSaver(WPARAM command) {
+    return (command & 0xFFF0) == SC_SCREENSAVE;
+}
+
 // Tears everything down, the covers first, restoring the display mode and the cursor; every handle is null
 // afterwards.
 void DestroyRenderWindow();

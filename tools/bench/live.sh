@@ -28,16 +28,11 @@ while IFS=$'\t' read -r name look; do look_of[$name]=$look; done < <("$bench" --
 if [ $# -gt 0 ]; then scenes=("$@"); else mapfile -t scenes < <("$bench" --list | cut -f1); fi
 
 source tools/wine-session.sh
+source tools/bench/hud.sh
 wine_session_start
 work=$(mktemp -d)
 trap 'wine_session_stop; rm -rf "$work"' EXIT
 
-# Median and 10th percentile of the samples in file $1, after the first $2 samples.
-rates() {
-  tail -n +"$(($2 + 1))" "$1" | sort -g | awk '{ v[NR] = $1 }
-    END { if (NR == 0) { print "- - 0"; exit }
-          m = v[int((NR + 1) / 2)]; p = v[int(NR / 10) + 1]; printf "%.1f %.1f %d\n", m, p, NR }'
-}
 
 echo "Plumora live frame rates: $scr /s under $(wine --version), Xvfb 1280x1024x24"
 echo "Mesa $(dpkg-query -W -f='${Version}' libgl1-mesa-dri 2>/dev/null) (llvmpipe), $(nproc) cores;" \
@@ -47,9 +42,7 @@ printf '%-26s %8s %8s %8s %8s %8s\n' scene median 10th samples ratio 'vs look'
 slowest=""
 declare -A median_of
 for scene in "${scenes[@]}"; do
-  "$bench" --registry "$scene" >"$work/scene.reg"
-  timeout 30 wine reg delete 'HKCU\Control Panel\Screen Saver.Plumora' /f </dev/null >/dev/null 2>&1 || true
-  timeout 30 wine reg import "Z:${work//\//\\}\\scene.reg" </dev/null >/dev/null 2>&1
+  store_scene "$scene"
   dump="$work/hud"
   rm -rf "$dump"
   mkdir -p "$dump"

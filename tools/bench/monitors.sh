@@ -21,22 +21,15 @@ bash tools/build.sh windows >/dev/null
 bench=build/native/plumora_bench
 scr=${SCR:-build/windows/Plumora.scr}
 source tools/wine-session.sh
+source tools/bench/hud.sh
 work=$(mktemp -d)
 trap 'wine_session_stop; rm -rf "$work"' EXIT
 
-# Median and 10th percentile of the samples in file $1, after the first $2 samples.
-rates() {
-  tail -n +"$(($2 + 1))" "$1" | sort -g | awk '{ v[NR] = $1 }
-    END { if (NR == 0) { print "- - 0"; exit }
-          m = v[int((NR + 1) / 2)]; p = v[int(NR / 10) + 1]; printf "%.1f %.1f %d\n", m, p, NR }'
-}
 
 # Runs scene $1 for $seconds s in set-up $2 and prints its line: the HUD's figures and the windows of the
 # program that were shown halfway through (the render window and the covers).
 run_scene() {
-  "$bench" --registry "$1" >"$work/scene.reg"
-  timeout 30 wine reg delete 'HKCU\Control Panel\Screen Saver.Plumora' /f </dev/null >/dev/null 2>&1 || true
-  timeout 30 wine reg import "Z:${work//\//\\}\\scene.reg" </dev/null >/dev/null 2>&1
+  store_scene "$1"
   rm -rf "$work/hud"
   mkdir -p "$work/hud"
   GALLIUM_HUD=fps GALLIUM_HUD_DUMP_DIR="$work/hud" GALLIUM_HUD_VISIBLE=false GALLIUM_HUD_PERIOD=0.5 \
