@@ -213,11 +213,11 @@ void Save(HWND dialog) {
     OpenConfigDialog(RenderWindow);
 }
 
-// Discards the changes since the last save: the stored main look comes back, and a running auto-switch
-// re-applies the list it applied last, unless that list was cleared since.
+// Discards the changes since the last save: the stored main look comes back, and where the auto-switch or
+// the start-up choice applied a list in this run, that list again, unless it was cleared since.
 void Cancel(HWND dialog) {
     RegistryLoad(MainSettingsKey);
-    if (SceneSettings.Period != 0 && ListHasALook(CurrentList)) ApplyList(CurrentList);
+    if (SceneSettings.Period != 0 && CurrentListApplied && ListHasALook(CurrentList)) ApplyList(CurrentList);
     CloseConfigDialog(dialog);
 }
 

@@ -11,6 +11,7 @@ std::array<std::string, ListCount> ListNames = {"Default1", "Default2", "Default
                                                 "Default6", "custom",   "custom",   "custom",   "custom"};
 
 uint32_t CurrentList = 0;
+bool CurrentListApplied = false;
 uint32_t SelectedList = 0;
 bool SettingsStored = false;
 double TimePhase = 0.0;

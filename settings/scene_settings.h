@@ -72,9 +72,10 @@ constexpr std::array<int32_t, ListCount> ListBits = {1, 2, 4, 8, 16, 32, 64, 128
 extern const std::array<const char*, ListCount> ListKeys;
 extern std::array<std::string, ListCount> ListNames;
 
-extern uint32_t CurrentList;   // the list applied last by the auto-switch or the start-up choice
-extern uint32_t SelectedList;  // the list selected on the Switch page
-extern bool SettingsStored;    // the registry is known to hold settings of this program's format
+extern uint32_t CurrentList;     // the list applied last by the auto-switch or the start-up choice
+extern bool CurrentListApplied;  // this run applied CurrentList; until then it is only where draws start
+extern uint32_t SelectedList;    // the list selected on the Switch page
+extern bool SettingsStored;      // the registry is known to hold settings of this program's format
 extern double TimePhase;  // a random whole number 0-32767 drawn at start-up, added to every animation time
 
 // Renames saved list 6-9, keeping at most MaxListNameLength characters of the text. The built-in lists keep

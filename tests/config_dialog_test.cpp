@@ -102,11 +102,19 @@ TEST_F(ConfigDialog, CancelReloadsTheStoredSettingsAndCloses) {
     EXPECT_EQ(SceneSettings.Period, 0);
 }
 
-TEST_F(ConfigDialog, CancelWithTheAutoSwitchOnReappliesTheRunningListAndRestartsTheTimer) {
+// With the auto-switch on, Cancel returns to the stored look until this run has applied a list, and then
+// to that list, a full period before the next switch.
+TEST_F(ConfigDialog, CancelWithTheAutoSwitchOnReappliesOnlyAListThisRunApplied) {
+    Preset(2, SwitchSettings::Keep);
     SceneSettings.Period = 30;
-    RegistrySave(SaveTarget::MainKey);  // the factory look, Default1, is stored
-    CurrentList = 3;                    // the auto-switch showed Default4 since
+    RegistrySave(SaveTarget::MainKey);
     HWND dialog = OpenOverRenderWindow();
+    PressDialogButton(dialog, IDCANCEL);
+    EXPECT_EQ(SceneSettings.RenderingMode, BuiltInLooks[2].RenderingMode);
+
+    CurrentList = 3;  // the auto-switch showed Default4 since
+    CurrentListApplied = true;
+    dialog = OpenConfigDialog(RenderWindow);
     KillTimer(RenderWindow, AutoSwitchTimer);
     PressDialogButton(dialog, IDCANCEL);
     EXPECT_EQ(SceneSettings.RenderingMode, BuiltInLooks[3].RenderingMode);

@@ -96,6 +96,7 @@ inline void ResetStoredSettingsState() {
     SetUserMessageObserver(CollectMessage);
     SettingsStored = false;
     CurrentList = 0;
+    CurrentListApplied = false;
     SelectedList = 0;
     for (uint32_t list = FirstSavedList; list < ListCount; ++list)
         SetListName(list, "custom");
