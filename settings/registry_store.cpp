@@ -268,8 +268,24 @@ bool RegistryDelete() {
     return IsSavedList(SelectedList) && RegDeleteKeyA(mainKey.get(), ListKeys[SelectedList]) == ERROR_SUCCESS;
 }
 
+int32_t ListsWithALook() {
+    int32_t lists = 0;
+    for (uint32_t list = 0; list < BuiltInLookCount; ++list)
+        lists |= ListBits[list];
+    OpenKey mainKey;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, MainKeyPath, 0, KEY_READ, mainKey.Receive()) != ERROR_SUCCESS)
+        return lists;
+    for (uint32_t list = FirstSavedList; list < ListCount; ++list) {
+        OpenKey listKey;
+        if ((SceneSettings.SavedList & ListBits[list]) != 0 &&
+            RegOpenKeyExA(mainKey.get(), ListKeys[list], 0, KEY_READ, listKey.Receive()) == ERROR_SUCCESS)
+            lists |= ListBits[list];
+    }
+    return lists;
+}
+
 bool ListHasALook(uint32_t list) {
-    return list < BuiltInLookCount || (IsSavedList(list) && (SceneSettings.SavedList & ListBits[list]) != 0);
+    return list < ListCount && (ListsWithALook() & ListBits[list]) != 0;
 }
 
 void ApplyList(uint32_t list) {

@@ -43,7 +43,10 @@ bool RegistrySave(SaveTarget target);
 // deleted.
 bool RegistryDelete();
 
-// Whether list 0-9 has a look to apply: a built-in look, or a saved list that SavedList marks as stored.
+// The lists that have a look to apply, as their ListBits: the built-in looks, and each saved list that
+// SavedList marks as stored and whose subkey is there. A key written by hand or by another tool may mark a
+// list that was never saved, or whose subkey was deleted since.
+int32_t ListsWithALook();
 bool ListHasALook(uint32_t list);
 
 // Applies list 0-9 without touching the switch settings: a built-in look, or a saved list's look from the

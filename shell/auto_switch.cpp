@@ -8,15 +8,30 @@
 #include "settings/registry_store.h"
 #include "settings/scene_settings.h"
 
+namespace {
+
+// The lists the draw takes: those marked in AutoList that have a look. A marked list without one is left out
+// as if unmarked, so that a draw never lands on a key that is not there.
+int32_t ListsToDraw() {
+    return SceneSettings.AutoList & ListsWithALook();
+}
+
+void Apply(uint32_t list) {
+    CurrentList = list;
+    CurrentListApplied = true;
+    ApplyList(list);
+}
+
+}  // namespace
+
 void AutoSwitch() {
-    if (SettingsWork::UnderWay() || DialogHoldsAChange() || SceneSettings.Period == 0 ||
-        !AnyListMarked(SceneSettings.AutoList))
-        return;
+    if (SettingsWork::UnderWay() || DialogHoldsAChange() || SceneSettings.Period == 0) return;
+    const int32_t lists = ListsToDraw();
+    if (!AnyListMarked(lists)) return;
     const SettingsWork work;
 
     SeedListDraw();
-    CurrentList = DrawSwitchList(CurrentList, SceneSettings.AutoList);
-    ApplyList(CurrentList);
+    Apply(DrawSwitchList(CurrentList, lists));
 
     SyncControls(SyncDirection::SettingsToControls);
     // Trails that Stack kept from the old look would otherwise linger under the new one.
@@ -25,11 +40,12 @@ void AutoSwitch() {
 
 bool LoadStartLook() {
     if (!RegistryLoad(MainSettingsKey)) return false;
-    if (SceneSettings.Period != 0 && AnyListMarked(SceneSettings.AutoList)) {
+    if (SceneSettings.Period == 0) return true;
+    const int32_t lists = ListsToDraw();
+    if (AnyListMarked(lists)) {
         const SettingsWork work;
         SeedListDraw();
-        CurrentList = DrawStartList(SceneSettings.AutoList);
-        ApplyList(CurrentList);
+        Apply(DrawStartList(lists));
     }
     return true;
 }

@@ -160,30 +160,50 @@ TEST_F(AutoSwitchTest, NoSwitchRunsInsideALoadOrASave) {
     EXPECT_EQ(StoredForms(SceneSettings), stored);
 }
 
-// A saved list gone from the registry: its message is shown once, however often the timer ticks while it is
-// open; the look stays, and the switch still clears the picture and restarts the period.
-TEST_F(AutoSwitchTest, AMissingSavedListKeepsTheLookButTheSwitchStillClearsAndRestartsThePeriod) {
-    SceneSettings.AutoList = 1 << 7;
-    RegistrySave(SaveTarget::MainKey);
+// Lists marked in AutoList without a look (never saved, or their subkey deleted since) are left out of every
+// draw, at start-up too: no message comes, and the saved list that is there still comes up. A switch clears
+// the picture and restarts the period; where no marked list has a look, the look stays.
+TEST_F(AutoSwitchTest, MarkedListsWithoutALookAreNeverDrawn) {
+    Preset(2, SwitchSettings::Keep);
+    SelectedList = 7;
+    RegistrySave(SaveTarget::SelectedListKey);
+    SelectedList = 8;
+    RegistrySave(SaveTarget::SelectedListKey);
+    RegDeleteKeyA(HKEY_CURRENT_USER, SubkeyPath("custom3").c_str());
     Preset(3, SwitchSettings::Keep);
-    const auto before = StoredForms(SceneSettings);
+    SceneSettings.Period = 1;
+    SceneSettings.AutoList = 1023;
+    SceneSettings.SavedList = (1 << 7) | (1 << 8);  // list 8's subkey is gone, lists 6 and 9 were never saved
+    RegistrySave(SaveTarget::MainKey);
     ASSERT_TRUE(CreateRenderWindow(WindowMode::Framed));
-    KillTimer(RenderWindow, AutoSwitchTimer);
-    glClearColor(1, 1, 1, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glClearColor(0, 0, 0, 0);
 
-    SetUserMessageObserver(TickInsideTheBox);
-    AutoSwitch();
-
-    EXPECT_EQ(ShownMessages, std::vector<std::string>{"ERROR: RegistryLoad() -> RegOpenKeyEx()"});
-    EXPECT_EQ(CurrentList, 7u);
-    EXPECT_EQ(StoredForms(SceneSettings), before);
+    std::set<uint32_t> drawn;
+    for (int32_t clock = 0; clock < 200; ++clock) {
+        FixClock(clock);
+        ASSERT_TRUE(LoadStartLook());
+        drawn.insert(CurrentList);
+        glClearColor(1, 1, 1, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+        glClearColor(0, 0, 0, 0);
+        KillTimer(RenderWindow, AutoSwitchTimer);
+        AutoSwitch();
+        drawn.insert(CurrentList);
+    }
+    EXPECT_TRUE(ShownMessages.empty()) << ShownMessages.front();
+    EXPECT_EQ(drawn, (std::set<uint32_t>{0, 1, 2, 3, 4, 5, 7}));
     GLubyte pixel[4] = {9, 9, 9, 9};
     glReadBuffer(GL_BACK);
     glReadPixels(320, 240, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
     EXPECT_EQ(pixel[0] + pixel[1] + pixel[2], 0);
     EXPECT_TRUE(KillTimer(RenderWindow, AutoSwitchTimer)) << "the timer was not armed again";
+
+    SceneSettings.AutoList = (1 << 6) | (1 << 8) | (1 << 9);
+    const auto before = StoredForms(SceneSettings);
+    CurrentList = 2;
+    AutoSwitch();
+    EXPECT_EQ(CurrentList, 2u);
+    EXPECT_EQ(StoredForms(SceneSettings), before);
+    EXPECT_TRUE(ShownMessages.empty());
 }
 
 }  // namespace

@@ -28,6 +28,7 @@ struct Model {
     SettingsRecord settings{};
     bool held = false;
     uint32_t current = 0;
+    bool applied = false;  // a switch has applied current
     uint32_t selected = 0;
     std::string field;  // the list combo's text
     std::array<std::string, ListCount> names{};
@@ -91,6 +92,14 @@ private:
 
     bool HasLook(uint32_t list) const {
         return list < BuiltInLookCount || (list < ListCount && model_.lists[list]);
+    }
+
+    // The lists marked for the switch that have a look to apply.
+    int32_t Drawable() const {
+        int32_t lists = 0;
+        for (uint32_t list = 0; list < ListCount; ++list)
+            if (HasLook(list)) lists |= ListBits[list];
+        return model_.settings.AutoList & lists;
     }
 
     void Stored() {
@@ -257,7 +266,8 @@ private:
                 model_.settings.Period = 60;
                 model_.settings.AutoList = 63;
             }
-            if (model_.settings.Period != 0 && HasLook(model_.current)) ApplyLook(model_.current);
+            if (model_.settings.Period != 0 && model_.applied && HasLook(model_.current))
+                ApplyLook(model_.current);
         }
         Open();
     }
@@ -272,9 +282,10 @@ private:
         } else {
             AutoSwitch();
         }
-        if (model_.held || model_.settings.Period == 0 || !AnyListMarked(model_.settings.AutoList)) return;
-        EXPECT_NE(model_.settings.AutoList & ListBits[CurrentList % ListCount], 0) << CurrentList;
+        if (model_.held || model_.settings.Period == 0 || !AnyListMarked(Drawable())) return;
+        EXPECT_NE(Drawable() & ListBits[CurrentList % ListCount], 0) << CurrentList;
         model_.current = CurrentList;
+        model_.applied = true;
         ApplyLook(model_.current);
     }
 

@@ -335,6 +335,7 @@ TEST_F(RegistryStore, TheStartUpChoiceFollowsItsSeedAndLoadsASavedList) {
     RegistrySave(SaveTarget::SelectedListKey);
     ApplyFactorySettings();
     SceneSettings.AutoList = (1 << 6) | (1 << 4);
+    SceneSettings.SavedList = 1 << 6;
     StoreMainKey();
 
     // Seed truncate(TimePhase) / 2 + clock: 3001 / 2 + 9 = 1509, whose first list is 6.

@@ -225,10 +225,11 @@ EOF
 }
 
 # Writes a complete main key: write_key <version> <Period> <AutoList> [<list subkey> ...]. Each list subkey
-# named gets the look too.
+# named (custom1-custom4) gets the look too, and SavedList marks it.
 write_key() {
-  local version=$1 period=$2 autolist=$3 subkey file
+  local version=$1 period=$2 autolist=$3 subkey file saved=0
   shift 3
+  for subkey in "$@"; do saved=$((saved | 1 << (${subkey#custom} + 5))); done
   file=$(mktemp --suffix=.reg)
   {
     echo 'REGEDIT4'
@@ -236,7 +237,7 @@ write_key() {
     echo '[HKEY_CURRENT_USER\Control Panel\Screen Saver.Plumora]'
     printf '@=dword:%08x\n' "$version"
     printf '"custom%d"="saved %d"\n' 1 1 2 2 3 3 4 4
-    printf '"Period"=dword:%08x\n"SavedList"=dword:00000000\n' "$period"
+    printf '"Period"=dword:%08x\n"SavedList"=dword:%08x\n' "$period" "$saved"
     printf '"AutoList"=dword:%08x\n"OffSprinkle"=dword:00000000\n' "$autolist"
     look_lines
     for subkey in "$@"; do
