@@ -9,6 +9,8 @@ namespace {
 
 // A gap between two frames longer than this is a stall, not the machine's pace.
 constexpr int64_t StallMs = 250;
+// A window closes with the first frame more than this after it began.
+constexpr int64_t WindowMs = 1000;
 
 // The counter starts at 1 and a closing frame counts again as the first of the next window, so the
 // first window counts one frame more than it saw.
@@ -32,6 +34,14 @@ void NoteStall(int64_t now) {
     LastFrame = now;
 }
 
+// Starts the next window at now.
+void StartWindow(int64_t now) {
+    WindowStart = now;
+    FrameCount = 1;
+    StalledFrames = 0;
+    StalledMs = 0;
+}
+
 }  // namespace
 
 bool CountFrame() {
@@ -40,8 +50,16 @@ bool CountFrame() {
         Started = true;
         WindowStart = LastFrame = now;
     }
+    // A gap longer than a window (a display that slept, a long stall) says nothing of the pace: the frame
+    // after it closes the window with the rates before it, rather than a rate that spans the gap. Until a
+    // rate has been measured, the window is measured as it is.
+    if (now - LastFrame > WindowMs && FrameRate > 0.0f) {
+        LastFrame = now;
+        StartWindow(now);
+        return true;
+    }
     NoteStall(now);
-    if (Elapsed() <= 1000) {
+    if (Elapsed() <= WindowMs) {
         ++FrameCount;
         return false;
     }
@@ -54,10 +72,7 @@ bool CountFrame() {
             static_cast<float>(FrameCount - StalledFrames) / static_cast<float>(steadyMs) * 1000.0f;
     else if (StalledFrames > 1)
         SteadyFrameRate = FrameRate;
-    WindowStart = now;
-    FrameCount = 1;
-    StalledFrames = 0;
-    StalledMs = 0;
+    StartWindow(now);
     return true;
 }
 

@@ -4,7 +4,8 @@
 
 #include <cstdint>
 
-// Frames per second of the last completed window; 0 until the first window has closed.
+// Frames per second of the last completed window; 0 until the first window has closed. A gap between two
+// frames longer than a window (the display slept, the machine stalled) leaves it as it was.
 extern float FrameRate;
 
 // The same rate with the stalls of the window left out: a gap of more than a quarter second between two
