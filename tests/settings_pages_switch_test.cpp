@@ -34,7 +34,10 @@ TEST_F(DialogPages, SwitchPageSetsThePeriodTheListsAndAppliesTheSelectedList) {
     SelectTab(dialog, 4);
     EXPECT_EQ(TextOf(IDC_PERIOD), "60");
     EXPECT_EQ(TextOf(IDC_LIST_NAME), "Default1");
+    ASSERT_EQ(ItemCountOf(IDC_LIST_NAME), 10);
     for (int list = 0; list < 10; ++list) {
+        EXPECT_EQ(ItemOf(IDC_LIST_NAME, list), list < 6 ? L"Default" + std::to_wstring(list + 1) : L"custom")
+            << list;
         EXPECT_EQ(IsChecked(IDC_FIRST_LIST_CHECK + list), list < 6) << list;
         EXPECT_EQ(IsEnabled(IDC_FIRST_LIST_CHECK + list), list < 6) << list;
     }
