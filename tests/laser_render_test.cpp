@@ -8,6 +8,7 @@
 #include "platform/clock.h"
 #include "render/laser.h"
 #include "render/recursion.h"
+#include "render/screen_size.h"
 #include "render/textures.h"
 #include "render/view.h"
 #include "settings/scene_settings.h"
@@ -387,6 +388,13 @@ TEST_F(LaserTest, EveryCopyOfACircleStraysAtMostAQuarterPixelOnScreen) {
     EXPECT_GT(loops, 3 * Path().size());
     EXPECT_LE(worst, 0.26);
     EXPECT_LT(segments, 145 * loops / 3);
+
+    // A circle's size on screen is that of its largest copy, the last one too. In a perspective of depth
+    // w = 1 + (x + y) / 4, a circle of radius 0.01 at (1, −1) shows a largest half axis of 1.28 pixels in the
+    // path itself and of 4 in the last copy, at (−1, −1), the nearest.
+    ScreenMapping mirrored{{1, 0, 0, 0.25, 0, 1, 0, 0.25, 0, 0, 1, 0, 0, 0, 0, 1}, 100, 100, {}};
+    mirrored.copies = {{1, 1}, {-1, -1}, {1, -1}, {-1, 1}};
+    EXPECT_NEAR(PixelRadius(mirrored, {1, -1, 0}, {0.01, 0}, {0, 0.01}), 4.0, 0.01);
 }
 
 // Kiosk screens run a saver for months: a year into the run every radius and angle function still draws a

@@ -34,7 +34,10 @@ TEST_F(DialogPages, SwitchPageSetsThePeriodTheListsAndAppliesTheSelectedList) {
     SelectTab(dialog, 4);
     EXPECT_EQ(TextOf(IDC_PERIOD), "60");
     EXPECT_EQ(TextOf(IDC_LIST_NAME), "Default1");
+    ASSERT_EQ(ItemCountOf(IDC_LIST_NAME), 10);
     for (int list = 0; list < 10; ++list) {
+        EXPECT_EQ(ItemOf(IDC_LIST_NAME, list), list < 6 ? L"Default" + std::to_wstring(list + 1) : L"custom")
+            << list;
         EXPECT_EQ(IsChecked(IDC_FIRST_LIST_CHECK + list), list < 6) << list;
         EXPECT_EQ(IsEnabled(IDC_FIRST_LIST_CHECK + list), list < 6) << list;
     }
@@ -48,10 +51,13 @@ TEST_F(DialogPages, SwitchPageSetsThePeriodTheListsAndAppliesTheSelectedList) {
     EXPECT_EQ(LookForms(SceneSettings), LookForms(BuiltInLooks[2]));
     EXPECT_EQ(SceneSettings.Period, 60);
 
+    RegistrySave(SaveTarget::MainKey);  // the settings stored, no list saved
     SceneSettings.RenderingMode = 13;
-    Choose(IDC_LIST_NAME, 7);  // never saved: selected, nothing applied
-    EXPECT_EQ(SelectedList, 7u);
-    EXPECT_EQ(SceneSettings.RenderingMode, 13u);
+    const auto before = StoredForms(SceneSettings);
+    Choose(IDC_LIST_NAME, 6);  // the first saved list, never saved: selected, nothing applied, nothing said
+    EXPECT_EQ(SelectedList, 6u);
+    EXPECT_EQ(StoredForms(SceneSettings), before);
+    EXPECT_TRUE(ShownMessages.empty()) << ShownMessages.front();
     EXPECT_TRUE(IsEnabled(IDC_DONE) && IsEnabled(IDC_CLEAR));
 
     // Period 0 stops the auto-switch at once and greys every list box.

@@ -26,6 +26,16 @@ SIZE TextSize(HWND control, const std::wstring& text) {
     return size;
 }
 
+// A combo box shows its own field's names, item index = value, from and to the names spelled out here.
+void ExpectItems(int control, ChoiceNames names, const wchar_t* first, const wchar_t* last) {
+    const int count = static_cast<int>(names.count);
+    ASSERT_EQ(ItemCountOf(control), count) << control;
+    for (int item = 0; item < count; ++item)
+        EXPECT_EQ(ItemOf(control, item), names.names[item]) << control;
+    EXPECT_EQ(ItemOf(control, 0), first) << control;
+    EXPECT_EQ(ItemOf(control, count - 1), last) << control;
+}
+
 RECT RectIn(HWND page, HWND control) {
     RECT rect{};
     GetWindowRect(control, &rect);
@@ -88,8 +98,10 @@ TEST_F(DialogPages, LaserPageShowsAndTakesEveryValue) {
     EXPECT_EQ(PositionOf(IDC_SPEED_LASER), 10);
     EXPECT_TRUE(IsChecked(IDC_STACK) && IsChecked(IDC_ANTIALIAS));
     EXPECT_FALSE(IsChecked(IDC_STENCIL) || IsChecked(IDC_DOUBLED));
+    ExpectItems(IDC_RENDERING_MODE, NamesOf(LaserStyleNames), L"NULL", L"plastic tube");
+    ExpectItems(IDC_STIPPLE_MODE, NamesOf(StippleNames), L"NULL", L"    --    ----");
     // The arrows are real arrows, whatever the ANSI code page.
-    EXPECT_EQ(ItemOf(IDC_SYMMETRY_MODE, 2), L"\u2190\u2192\u2191\u2193");
+    ExpectItems(IDC_SYMMETRY_MODE, NamesOf(SymmetryNames), L"NULL", L"\u2190\u2192\u2191\u2193");
 
     Choose(IDC_RENDERING_MODE, 6);
     Choose(IDC_STIPPLE_MODE, 3);
@@ -133,6 +145,9 @@ TEST_F(DialogPages, SprinklePageShowsAndTakesEveryValue) {
     EXPECT_EQ(SelectionOf(IDC_ROUTE_B), 4);
     EXPECT_EQ(PositionOf(IDC_DENSITY), 70);
     EXPECT_EQ(PositionOf(IDC_ALPHA_SPRINKLE), 128);
+    ExpectItems(IDC_BLENDING_MODE, NamesOf(BlendingNames), L"lightening", L"darkening");
+    ExpectItems(IDC_ROUTE_A, NamesOf(RouteNames), L"NULL", L"milky way");
+    ExpectItems(IDC_ROUTE_B, NamesOf(RouteNames), L"NULL", L"milky way");
 
     Choose(IDC_ROUTE_A, 0);
     Choose(IDC_ROUTE_B, 5);
@@ -194,6 +209,8 @@ TEST_F(DialogPages, GeneralPageShowsAndTakesEveryValue) {
     EXPECT_EQ(PositionOf(IDC_DEPTH_AMPL), 26);  // 0.04
     EXPECT_EQ(PositionOf(IDC_DEPTH_FREQ), 64);
     EXPECT_TRUE(IsChecked(IDC_ROTATE_X) && IsChecked(IDC_ROTATE_Z));
+    ExpectItems(IDC_FUNC_RADIUS, NamesOf(RadiusFunctionNames), L"Linear", L"Tangent");
+    ExpectItems(IDC_FUNC_ANGLE, NamesOf(AngleFunctionNames), L"Linear", L"Exponential");
 
     Choose(IDC_FUNC_RADIUS, 3);
     Choose(IDC_FUNC_ANGLE, 3);

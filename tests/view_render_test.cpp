@@ -102,6 +102,16 @@ TEST_F(SetupViewTest, TheFlagsWanderRollAndTurnTheScene) {
     const Matrix expected = Multiply(Multiply(LookAt({0, 0, eye}, {x, y, 0}, {y, x, 0}), Rotation(aboutY, 1)),
                                      Rotation(aboutX, 0));
     ExpectNear(CurrentModelview(), expected);
+
+    // Each flag alone turns the scene about its own axis.
+    const Matrix camera = LookAt({0, 0, eye}, {1, 0, 0}, {0, 1, 0});
+    SceneSettings.RotateY = SceneSettings.RotateZ = 0;
+    SetupView(SceneSettings);
+    ExpectNear(CurrentModelview(), Multiply(camera, Rotation(aboutX, 0)));
+    SceneSettings.RotateX = 0;
+    SceneSettings.RotateY = 1;
+    SetupView(SceneSettings);
+    ExpectNear(CurrentModelview(), Multiply(camera, Rotation(aboutY, 1)));
 }
 
 TEST_F(SetupViewTest, TheSameClockAndPhaseGiveTheSamePoseAndSpeedZeroStandsStill) {

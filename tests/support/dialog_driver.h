@@ -76,6 +76,10 @@ inline int SelectionOf(int control) {
     return static_cast<int>(SendMessageA(PageItem(control), CB_GETCURSEL, 0, 0));
 }
 
+inline int ItemCountOf(int control) {
+    return static_cast<int>(SendMessageW(PageItem(control), CB_GETCOUNT, 0, 0));
+}
+
 inline std::wstring ItemOf(int control, int item) {
     wchar_t text[256] = {};
     SendMessageW(PageItem(control), CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(text));
