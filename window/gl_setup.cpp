@@ -32,6 +32,21 @@ bool VendorCopiesFrontBuffer(const char* vendor, bool fullScreen) {
     return fullScreen;
 }
 
+bool SwapKeepsBackBufferOn(void (*swap)()) {
+    // Blues 32 and 96 of 255 stay apart in any colour depth down to 5 bits a channel.
+    constexpr GLubyte FirstBlue = 32, SecondBlue = 96;
+    for (const GLubyte blue : {FirstBlue, SecondBlue}) {
+        glClearColor(0, 0, blue / 255.0f, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+        swap();
+    }
+    GLubyte pixel[4] = {};
+    glReadPixels(0, 0, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    return pixel[0] == 0 && pixel[2] > (FirstBlue + SecondBlue) / 2 && pixel[2] < SecondBlue + 16;
+}
+
 bool RendererReturnsFrameMemory(const char* renderer) {
     return renderer != nullptr && strncmp(renderer, "llvmpipe", strlen("llvmpipe")) == 0;
 }

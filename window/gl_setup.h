@@ -18,6 +18,14 @@ extern int DisplayRefreshRate;
 // WORKAROUND: those two vendors' drivers are known not to need the copy, or to mishandle it.
 bool VendorCopiesFrontBuffer(const char* vendor, bool fullScreen);
 
+// Whether swap, the context's buffer swap, leaves the back buffer as it was, tried on the current context:
+// two nearly black frames of different blues are shown one after the other, and the buffer read after the
+// second must still hold the second. A swap that exchanges the buffers leaves the first there, one that
+// discards the buffer anything. Reads the current read buffer (the back buffer of a new double-buffered
+// context) and leaves it black.
+// A format's promise of a copying swap (PFD_SWAP_COPY, WGL_SWAP_COPY_ARB) is only a hint to some drivers.
+bool SwapKeepsBackBufferOn(void (*swap)());
+
 // Whether the renderer named is llvmpipe, Mesa's software rasteriser, whose frame memory goes back to the
 // system after every frame unless KeepRendererFrameMemory has run.
 bool RendererReturnsFrameMemory(const char* renderer);

@@ -1,6 +1,7 @@
 #include "window/render_window.h"
 
 #include <GL/gl.h>
+#include <versionhelpers.h>
 
 #include "overlay/font.h"
 #include "overlay/overlay.h"
@@ -110,12 +111,14 @@ const char* WglExtensions(HDC dc) {
 }
 
 // The names of WGL_ARB_pixel_format that the choice of a swap-copy format uses.
-constexpr int WglDrawToWindow = 0x2001, WglSwapMethod = 0x2007, WglSupportOpenGL = 0x2010,
-              WglDoubleBuffer = 0x2011, WglPixelType = 0x2013, WglColourBits = 0x2014, WglDepthBits = 0x2022,
-              WglStencilBits = 0x2023, WglSwapCopy = 0x2029, WglTypeRgba = 0x202B;
+constexpr int WglDrawToWindow = 0x2001, WglAcceleration = 0x2003, WglSwapMethod = 0x2007,
+              WglSupportOpenGL = 0x2010, WglDoubleBuffer = 0x2011, WglPixelType = 0x2013,
+              WglColourBits = 0x2014, WglDepthBits = 0x2022, WglStencilBits = 0x2023,
+              WglFullAcceleration = 0x2027, WglSwapCopy = 0x2029, WglTypeRgba = 0x202B;
 
 // Among the formats of dc like PixelFormat, the first whose swap copies the back buffer to the screen and so
 // leaves it as it was (WGL_SWAP_COPY_ARB), asked of the current context's driver; 0 where it offers none.
+// Only the driver's own formats count: the system's generic software ones would draw far too slowly.
 int SwapCopyFormatOffered(HDC dc) {
     using Choose = BOOL(WINAPI*)(HDC, const int*, const FLOAT*, UINT, int*, UINT*);
     using Describe = BOOL(WINAPI*)(HDC, int, int, UINT, const int*, int*);
@@ -124,7 +127,8 @@ int SwapCopyFormatOffered(HDC dc) {
     const auto describe = WglFunction<Describe>("wglGetPixelFormatAttribivARB");
     if (choose == nullptr || describe == nullptr) return 0;
     // clang-format off
-    const int wanted[] = {WglDrawToWindow, 1, WglSupportOpenGL, 1, WglDoubleBuffer, 1,
+    const int wanted[] = {WglDrawToWindow, 1, WglAcceleration, WglFullAcceleration,
+                          WglSupportOpenGL, 1, WglDoubleBuffer, 1,
                           WglPixelType, WglTypeRgba, WglColourBits, PixelFormat.cColorBits,
                           WglDepthBits, PixelFormat.cDepthBits, WglStencilBits, PixelFormat.cStencilBits,
                           WglSwapMethod, WglSwapCopy, 0};
@@ -165,7 +169,8 @@ int SwapCopyFormat(HDC dc) {
 
 // The format for the render window: the driver's swap-copy format where it offers one, else the plain choice
 // of the descriptor. swapKeeps tells whether the format promises that a swap leaves the back buffer as it
-// was: the swap-copy format does, and so does a plain choice that says PFD_SWAP_COPY. 0 where nothing suits.
+// was: the swap-copy format does, and so does a plain choice that says PFD_SWAP_COPY (a promise that the
+// context tries before it trusts it). 0 where nothing suits.
 int ChooseRenderFormat(HDC dc, bool& swapKeeps) {
     if (const int format = SwapCopyFormat(dc)) {
         swapKeeps = true;
@@ -203,12 +208,14 @@ bool CreateGLContext() {
     if (RenderContext == nullptr) return fail("Can't Create A GL Rendering Context.");
     if (!wglMakeCurrent(RenderDC, RenderContext)) return fail("Can't Activate The GL Rendering Context.");
 
-    // Where the swap keeps the back buffer, the trails are there without a copy.
+    TurnSwapIntervalOff();
+    // Where the swap keeps the back buffer, the trails are there without a copy; a format's promise of it is
+    // tried before it is trusted.
+    SwapKeepsBackBuffer = SwapKeepsBackBuffer && SwapKeepsBackBufferOn([] { SwapBuffers(RenderDC); });
     CopyFrontBuffer =
         !SwapKeepsBackBuffer &&
         VendorCopiesFrontBuffer(reinterpret_cast<const char*>(glGetString(GL_VENDOR)), FullScreen);
 
-    TurnSwapIntervalOff();
     DisplayRefreshRate = GetDeviceCaps(RenderDC, VREFRESH);
     if (CopyFrontBuffer) CopyFrontBuffer = FrontBufferReadsBack();
     return true;
@@ -226,16 +233,16 @@ void InitGLState() {
     SetFixedGLState(CopyFrontBuffer);
 }
 
-// Asks Windows to report the console display state (off, on, dimmed) to the render window, at once and at
-// every change. Looked up at run time: where user32 has no such function, nothing is reported and the saver
-// draws as it always did.
+// Asks Windows to report the display state (off, on, dimmed) to the render window, at once and at every
+// change. Looked up at run time: where user32 has no such function, nothing is reported and the saver draws
+// as it always did.
 void RegisterForDisplayState() {
     using Register = HPOWERNOTIFY(WINAPI*)(HANDLE, LPCGUID, DWORD);
     const auto registerNotification = reinterpret_cast<Register>(reinterpret_cast<void*>(
         GetProcAddress(GetModuleHandleA("user32.dll"), "RegisterPowerSettingNotification")));
     if (registerNotification == nullptr) return;
     DisplayStateNotification =
-        registerNotification(RenderWindow, &GUID_CONSOLE_DISPLAY_STATE, DEVICE_NOTIFY_WINDOW_HANDLE);
+        registerNotification(RenderWindow, &DisplayStateSetting(), DEVICE_NOTIFY_WINDOW_HANDLE);
 }
 
 void UnregisterForDisplayState() {
@@ -248,6 +255,11 @@ void UnregisterForDisplayState() {
 }
 
 }  // namespace
+
+const GUID& DisplayStateSetting() {
+    static const bool sessionStatus = IsWindows8OrGreater();
+    return sessionStatus ? GUID_SESSION_DISPLAY_STATUS : GUID_CONSOLE_DISPLAY_STATE;
+}
 
 void SetRenderWindowProcedure(WNDPROC procedure) {
     WindowProcedure = procedure;
