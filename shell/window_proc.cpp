@@ -28,8 +28,10 @@ void EndProgram() {
 }
 
 // A power setting as Windows reports it: the setting's GUID, then DataLength bytes of value, here one DWORD.
+// Only the display state the window asked for counts: the console's, reported to a Remote Desktop session,
+// says nothing about what the session shows.
 void TakePowerSetting(const POWERBROADCAST_SETTING& setting) {
-    if (!IsEqualGUID(setting.PowerSetting, GUID_CONSOLE_DISPLAY_STATE) || setting.DataLength < sizeof(DWORD))
+    if (!IsEqualGUID(setting.PowerSetting, DisplayStateSetting()) || setting.DataLength < sizeof(DWORD))
         return;
     DWORD state = 0;
     std::memcpy(&state,

@@ -14,8 +14,8 @@ extern std::array<bool, 256> KeyDown;
 // Whether the information overlay is shown; F2 inverts it.
 extern bool ShowInfo;
 
-// Whether the display shows what is drawn: false from the moment Windows reports the console display off
-// (GUID_CONSOLE_DISPLAY_STATE 0) until it reports it on (1) or dimmed (2, still visible). Every new render
+// Whether the display shows what is drawn: false from the moment Windows reports the display off
+// (DisplayStateSetting 0) until it reports it on (1) or dimmed (2, still visible). Every new render
 // window starts with the display on; where Windows never reports the state, it stays on.
 extern bool DisplayOn;
 

@@ -47,6 +47,8 @@ wine_session_start() {
   #   The test programs drive their windows with messages, so Wine places and removes their windows itself
   #   (per program, under AppDefaults); the real Plumora.scr, which the end-to-end tests reach with X key
   #   events, stays managed as on a desktop.
+  # - Wine says it is Windows 7. The full-screen test program is told Windows 10, so that the display's state
+  #   reaches it as today's Windows reports it, per session.
   local settings="$WINE_SESSION_DIR/settings.reg" program
   {
     printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\n"ShowCrashDialog"=dword:00000000\n'
@@ -56,6 +58,7 @@ wine_session_start() {
       printf '\n[HKEY_CURRENT_USER\\Software\\Wine\\AppDefaults\\%s\\X11 Driver]\n"Managed"="N"\n' \
         "$(basename "$program")"
     done
+    printf '\n[HKEY_CURRENT_USER\\Software\\Wine\\AppDefaults\\full_screen_tests.exe]\n"Version"="win10"\n'
   } >"$settings"
   timeout 30 wine reg import "Z:${settings//\//\\}" </dev/null >/dev/null 2>&1
   timeout 60 wine cmd /c exit </dev/null >/dev/null 2>&1 || true

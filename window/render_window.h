@@ -14,14 +14,19 @@ extern HGLRC RenderContext;    // its OpenGL rendering context
 extern HINSTANCE AppInstance;  // the module, taken at every creation
 extern bool FullScreen;        // true at process start; F3 inverts it
 extern bool CopyFrontBuffer;   // every shown frame is copied back into the back buffer
-// The window's pixel format promises that a swap leaves the back buffer as it was (a swap by copy), so the
-// next frame draws over the shown one and no copy is made.
+// A swap leaves the back buffer as it was (a swap by copy): the pixel format promises it and the new context
+// showed it. The next frame draws over the shown one and no copy is made.
 extern bool SwapKeepsBackBuffer;
 constexpr int ColourBits = 32;
 
 // The primary display's size in pixels, read once while the process starts.
 extern const int ScreenWidth;
 extern const int ScreenHeight;
+
+// The power setting whose reports tell the render window whether its picture is seen: the session's display
+// from Windows 8 on, where a Remote Desktop session shows while the console's monitor is off; the console's
+// display before. Either reports 0 off, 1 on, 2 dimmed.
+const GUID& DisplayStateSetting();
 
 // Size of the window in window mode, whatever the caller asked for.
 constexpr int WindowModeWidth = 640;
