@@ -153,7 +153,8 @@ void SwitchOptionsOn(const SceneLook& look) {
     }
     if (look.StippleMode > StippleNull && look.StippleMode < StippleModeCount) {
         glEnable(GL_LINE_STIPPLE);
-        glLineStipple(look.StippleSize, StipplePatterns[look.StippleMode]);
+        glLineStipple(ScaledStippleRepeat(look.StippleSize, ScreenPixelScale),
+                      StipplePatterns[look.StippleMode]);
     } else {
         glDisable(GL_LINE_STIPPLE);
     }
@@ -177,7 +178,7 @@ void SwitchOptionsOn(const SceneLook& look) {
         glTexEnvfv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_COLOR, blendColour);
     }
     glEnable(GL_BLEND);
-    glLineWidth(DrawnWidth(look));
+    glLineWidth(ScaledLineWidth(DrawnWidth(look), ScreenPixelScale));
 }
 
 // Line stipple and smoothing, the polygon mode, the blend function, the line width and the texture
@@ -306,6 +307,16 @@ void ReplaySymmetryCopies(int32_t symmetryMode) {
 }
 
 }  // namespace
+
+double ScreenPixelScale = 1.0;
+
+float ScaledLineWidth(float width, double scale) {
+    return std::max(static_cast<float>(width * scale), std::min(width, 1.0f));
+}
+
+GLint ScaledStippleRepeat(int32_t size, double scale) {
+    return static_cast<GLint>(std::clamp(std::llround(size * scale), 1LL, 256LL));
+}
 
 LaserHandOff DrawLaser(const SceneLook& look) {
     if (!DrawsLaser(look.RenderingMode)) return {};

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <tuple>
 #include <vector>
 
 #include "platform/clock.h"
@@ -463,7 +464,7 @@ TEST_F(LaserTest, EveryStyleAndOptionCleansUp) {
 
 // The three stipple patterns as the Laser page pictures them, one character per pixel from the first drawn,
 // 'x' for a drawn pixel: every other pixel; a dash of four and a gap of twelve; dashes of four and two with
-// gaps of six and four. Every pixel lasts StippleSize pixels.
+// gaps of six and four. Every pixel lasts StippleSize pixels, of the screen's size in a preview.
 TEST_F(LaserTest, StipplePatternsDrawTheirDashes) {
     const auto pattern = [](const char* pixels) {
         GLint bits = 0;
@@ -484,6 +485,22 @@ TEST_F(LaserTest, StipplePatternsDrawTheirDashes) {
         EXPECT_EQ(drawn, pattern(pixels)) << mode;
         EXPECT_EQ(repeat, 3) << mode;
     }
+
+    // In a preview of 112 lines (a screen of 1024): stipples and lines in small, none under a pixel.
+    ScreenPixelScale = 112.0 / 1024;
+    for (const auto& [size, width, repeatDrawn, widthDrawn] :
+         {std::tuple{30, 10.0f, 3, 1.09375f}, {3, 4.0f, 1, 1.0f}, {1 << 30, 0.5f, 256, 0.5f}}) {
+        SceneSettings.StippleSize = size;
+        SceneSettings.LineWidth = width;
+        DrawLaser(SceneSettings);
+        GLint repeat = 0;
+        GLfloat lineWidth = 0;
+        glGetIntegerv(GL_LINE_STIPPLE_REPEAT, &repeat);
+        glGetFloatv(GL_LINE_WIDTH, &lineWidth);
+        EXPECT_EQ(repeat, repeatDrawn) << size;
+        EXPECT_FLOAT_EQ(lineWidth, widthDrawn) << width;
+    }
+    ScreenPixelScale = 1;
 }
 
 // Stored values outside the pages' ranges: a style number above 14 draws no Laser and touches nothing, a
