@@ -220,18 +220,20 @@ bool WriteSettings(SaveTarget target) {
 
 }  // namespace
 
+bool RegistryReadOnly = false;
+
 bool RegistryLoad(int32_t listIndex) {
     const SettingsWork work;
+    const REGSAM access = RegistryReadOnly ? KEY_READ : KEY_ALL_ACCESS;
     OpenKey mainKey;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, MainKeyPath, 0, KEY_ALL_ACCESS, mainKey.Receive()) !=
-        ERROR_SUCCESS) {
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, MainKeyPath, 0, access, mainKey.Receive()) != ERROR_SUCCESS) {
         ApplyFactorySettings();
         return false;
     }
 
     const int32_t version = ReadFormatVersion(mainKey.get());
     if (version != StoredFormatVersion) {
-        if (version < StoredFormatVersion) DeleteOlderFormat(mainKey);
+        if (version < StoredFormatVersion && !RegistryReadOnly) DeleteOlderFormat(mainKey);
         ApplyFactorySettings();
         return false;
     }
@@ -240,7 +242,7 @@ bool RegistryLoad(int32_t listIndex) {
     if (listIndex >= static_cast<int32_t>(FirstSavedList)) {
         // An index beyond list 9 names no subkey and is treated like a missing one.
         OpenKey listKey;
-        if (!IsSavedList(listIndex) || RegOpenKeyExA(mainKey.get(), ListKeys[listIndex], 0, KEY_ALL_ACCESS,
+        if (!IsSavedList(listIndex) || RegOpenKeyExA(mainKey.get(), ListKeys[listIndex], 0, access,
                                                      listKey.Receive()) != ERROR_SUCCESS) {
             Report(StoreFailure::LoadOpenList);
             return false;
@@ -254,6 +256,7 @@ bool RegistryLoad(int32_t listIndex) {
 }
 
 bool RegistrySave(SaveTarget target) {
+    if (RegistryReadOnly) return false;
     const SettingsWork work;
     const bool complete = WriteSettings(target);
     SettingsStored = true;
@@ -261,6 +264,7 @@ bool RegistrySave(SaveTarget target) {
 }
 
 bool RegistryDelete() {
+    if (RegistryReadOnly) return false;
     const SettingsWork work;
     OpenKey mainKey;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, MainKeyPath, 0, KEY_ALL_ACCESS, mainKey.Receive()) != ERROR_SUCCESS)

@@ -30,12 +30,13 @@ GLbitfield FrameClearBits(const SceneLook& look) {
     return 0;
 }
 
-void MeasureFrameRate() {
-    if (UpdateFrameRate() && SlowFirstRun(SettingsStored, DisplayRefreshRate)) SceneSettings.OffSprinkle = 1;
+void MeasureFrameRate(bool preview) {
+    if (UpdateFrameRate() && !preview && SlowFirstRun(SettingsStored, DisplayRefreshRate))
+        SceneSettings.OffSprinkle = 1;
 }
 
-void DrawFrame(bool showInfo) {
-    MeasureFrameRate();
+void DrawFrame(bool showInfo, bool preview) {
+    MeasureFrameRate(preview);
     SetupView(SceneSettings);
     const GLbitfield clear = FrameClearBits(SceneSettings);
     if (clear != 0) glClear(clear);
@@ -45,5 +46,5 @@ void DrawFrame(bool showInfo) {
     }
     if (DrawsSprinkle(SceneSettings)) DrawSprinkle(SceneSettings, LastLaser);
     if (showInfo) DrawInfoOverlay();
-    if (!SettingsStored) DrawFirstRunPrompt();
+    if (!SettingsStored && !preview) DrawFirstRunPrompt();
 }

@@ -1,6 +1,7 @@
 // The entry point: reads the screen-saver command line, seeds the generator, loads the settings and either
-// shows the Configuration dialog or opens the full-screen render window, then runs the message loop
-// (shell/window_proc.h), drawing a frame whenever no message waits and the display is on.
+// shows the Configuration dialog, opens the full-screen render window or draws the preview into the window
+// Windows' Screen Saver Settings gives, then runs the message loop (shell/window_proc.h), drawing a frame
+// whenever no message waits and the display is on (the preview: up to 30 a second).
 #include <windows.h>
 
 #include <commctrl.h>
@@ -8,6 +9,7 @@
 #include <ctime>
 
 #include "config_ui/config_dialog.h"
+#include "platform/user_message.h"
 #include "settings/random.h"
 #include "settings/registry_store.h"
 #include "settings/scene_settings.h"
@@ -30,6 +32,18 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
                        ? GetForegroundWindow()
                        : reinterpret_cast<HWND>(static_cast<uintptr_t>(commandLine.parentWindow));
 
+    // A preview needs a window that exists to draw in, and the password mode belongs to systems long gone:
+    // otherwise both end at once, before anything is read.
+    if (RunMode == Password ||
+        (RunMode == Preview && (commandLine.ownerIsForegroundWindow || !IsWindow(ParentWindow))))
+        return 0;
+    if (RunMode == Preview) {
+        // A picture the size of a stamp in another program's dialog changes no setting and tells the user
+        // nothing: a failure only ends it.
+        RegistryReadOnly = true;
+        SetUserMessageObserver([](const char*, const char*, MessageIcon) {});
+    }
+
     SetRenderWindowProcedure(RenderWindowProc);
     SeedRandom(static_cast<uint32_t>(time(nullptr) % 10000));
     TimePhase = DrawRandom();
@@ -46,6 +60,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
             if (!RunConfigDialog(ParentWindow)) return 0;
             break;
         case Preview:
+            if (!CreateRenderWindow(WindowMode::Preview, 0, 0, ParentWindow)) return 0;
+            return RunPreviewLoop();
         case Password: return 0;
         case Saver:
         case Other:

@@ -6,7 +6,10 @@
 #include <cstring>
 
 #include "config_ui/config_dialog.h"
+#include "platform/clock.h"
+#include "platform/frame_pacing.h"
 #include "platform/user_message.h"
+#include "render/laser.h"
 #include "settings/scene_settings.h"
 #include "shell/auto_switch.h"
 #include "shell/frame.h"
@@ -58,9 +61,34 @@ int RunMessageLoop() {
     return static_cast<int>(message.wParam);
 }
 
+int RunPreviewLoop() {
+    const HWND parent = GetParent(RenderWindow);
+    int64_t due = ClockMs();
+    MSG message{};
+    while (message.message != WM_QUIT) {
+        if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+            continue;
+        }
+        // A parent whose program ended without destroying it takes the preview along too.
+        if (!IsWindow(parent)) PostQuitMessage(0);
+        const int64_t now = ClockMs();
+        if (const uint32_t wait = MsUntilFrame(now, due)) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, wait, QS_ALLINPUT);
+            continue;
+        }
+        FitPreviewToParent();
+        if (DisplayOn && IsWindowVisible(RenderWindow)) RenderFrame();
+        due = NextFrameDue(due, now);
+    }
+    DestroyRenderWindow();
+    return static_cast<int>(message.wParam);
+}
+
 void RenderFrame() {
     ++FramesDrawn;
-    DrawFrame(ShowInfo);
+    DrawFrame(ShowInfo, Previewing);
     SwapBuffers(RenderDC);
     if (CopyFrontBuffer) glCopyPixels(0, 0, ScreenWidth, ScreenHeight, GL_COLOR);
 }
@@ -102,9 +130,17 @@ LRESULT CALLBACK RenderWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
         case WM_MOVE:                                // keeps the scene moving while the window is dragged
             if (DisplayOn) RenderFrame();
             return 0;
-        case WM_SIZE: ResizeScene(LOWORD(lParam), HIWORD(lParam)); return 0;
+        case WM_SIZE:
+            // Lines and stipples follow the preview's size, so that it shows the screen's picture in small.
+            ScreenPixelScale = Previewing ? static_cast<double>(HIWORD(lParam)) / ScreenHeight : 1.0;
+            ResizeScene(LOWORD(lParam), HIWORD(lParam));
+            return 0;
+        case WM_DESTROY:  // the preview goes with the window it lives in, and the program with it
+            if (Previewing) PostQuitMessage(0);
+            return 0;
         case WM_CLOSE: EndProgram(); return 0;
         case WM_KEYDOWN:
+            if (Previewing) break;  // keys are for the dialog that holds the preview
             KeyDown[wParam & 0xFF] = true;
             HandleKeyDown();
             return 0;

@@ -31,8 +31,14 @@ void RenderFrame();
 // costs no drawing and a key still ends the saver at once.
 int RunMessageLoop();
 
+// Runs the preview (WindowMode::Preview) until its window goes with the window it lives in, or that window's
+// program ends, then tears it down and returns 0. A frame starts at most 30 times a second
+// (platform/frame_pacing.h), the thread sleeping in a message wait in between; nothing is drawn while the
+// preview is hidden or the display is off.
+int RunPreviewLoop();
+
 // The procedure of class "ForOpenGL"; the auto-switch timer's ticks, the display changes (which lay the
-// monitor covers again) and the console display state arrive here too.
+// monitor covers again) and the display state arrive here too.
 LRESULT CALLBACK RenderWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Acts on the keys held in KeyDown after a key-down: in full screen every key but F1, F2, F3, Space and

@@ -17,6 +17,7 @@ HDC RenderDC = nullptr;
 HGLRC RenderContext = nullptr;
 HINSTANCE AppInstance = nullptr;
 bool FullScreen = true;
+bool Previewing = false;
 bool CopyFrontBuffer = false;
 bool SwapKeepsBackBuffer = false;
 const int ScreenWidth = GetSystemMetrics(SM_CXSCREEN);
@@ -265,8 +266,9 @@ void SetRenderWindowProcedure(WNDPROC procedure) {
     WindowProcedure = procedure;
 }
 
-bool CreateRenderWindow(WindowMode mode, int width, int height) {
+bool CreateRenderWindow(WindowMode mode, int width, int height, HWND parent) {
     FullScreen = mode == WindowMode::Full;
+    Previewing = mode == WindowMode::Preview;
     if (FullScreen && !SwitchToFullScreen(width, height)) {
         ShowUserMessage(
             "The Fullscreen Mode Is Not Supported By Your Video Card.\nProgram Will Stay in Window Mode.",
@@ -274,9 +276,18 @@ bool CreateRenderWindow(WindowMode mode, int width, int height) {
         FullScreen = false;
     }
 
-    DWORD exStyle = WS_EX_APPWINDOW;
+    DWORD exStyle = WS_EX_APPWINDOW | WS_EX_TOPMOST;
     DWORD style = 0;
-    if (FullScreen) {
+    if (Previewing) {
+        // No WM_PARENTNOTIFY: another program's window must never hold up the preview's creation or end,
+        // whatever its thread is doing.
+        exStyle = WS_EX_NOPARENTNOTIFY;
+        style = WS_CHILD | WS_VISIBLE;
+        RECT area{};
+        GetClientRect(parent, &area);
+        width = area.right;
+        height = area.bottom;
+    } else if (FullScreen) {
         ShowCursor(FALSE);
         style = WS_POPUP | WS_MAXIMIZE;
     } else {
@@ -292,15 +303,17 @@ bool CreateRenderWindow(WindowMode mode, int width, int height) {
 
     RECT outer = {0, 0, width, height};
     AdjustWindowRectEx(&outer, style, FALSE, exStyle);
-    RenderWindow = CreateWindowExA(exStyle | WS_EX_TOPMOST, WindowClassName, RenderWindowTitle, style, 0, 0,
-                                   outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
-                                   AppInstance, nullptr);
+    RenderWindow = CreateWindowExA(exStyle, WindowClassName, RenderWindowTitle, style, 0, 0,
+                                   outer.right - outer.left, outer.bottom - outer.top,
+                                   Previewing ? parent : nullptr, nullptr, AppInstance, nullptr);
     if (RenderWindow == nullptr) return CreationFailed("Window Creation Error.");
 
-    ShowWindow(RenderWindow, SW_SHOWNORMAL);
-    UpdateWindow(RenderWindow);
-    SetForegroundWindow(RenderWindow);
-    SetFocus(RenderWindow);
+    if (!Previewing) {
+        ShowWindow(RenderWindow, SW_SHOWNORMAL);
+        UpdateWindow(RenderWindow);
+        SetForegroundWindow(RenderWindow);
+        SetFocus(RenderWindow);
+    }
     if (FullScreen) LayMonitorCovers();
     RegisterForDisplayState();
     ArmAutoSwitchTimer();
@@ -309,6 +322,14 @@ bool CreateRenderWindow(WindowMode mode, int width, int height) {
     InitGLState();
     ResizeScene(width, height);
     return true;
+}
+
+void FitPreviewToParent() {
+    if (!Previewing || RenderWindow == nullptr) return;
+    RECT area{}, own{};
+    if (!GetClientRect(GetParent(RenderWindow), &area) || !GetClientRect(RenderWindow, &own)) return;
+    if (area.right != own.right || area.bottom != own.bottom)
+        SetWindowPos(RenderWindow, nullptr, 0, 0, area.right, area.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void DestroyRenderWindow() {
@@ -325,12 +346,14 @@ void DestroyRenderWindow() {
         if (!wglDeleteContext(RenderContext)) ShutdownError("Release Rendering Context Failed.");
         RenderContext = nullptr;
     }
+    const bool windowLives = RenderWindow != nullptr && IsWindow(RenderWindow);
     if (RenderDC != nullptr) {
-        if (!ReleaseDC(RenderWindow, RenderDC)) ShutdownError("Release Device Context Failed.");
+        if (windowLives && !ReleaseDC(RenderWindow, RenderDC))
+            ShutdownError("Release Device Context Failed.");
         RenderDC = nullptr;
     }
     if (RenderWindow != nullptr) {
-        if (!DestroyWindow(RenderWindow)) ShutdownError("Could Not Release hWnd.");
+        if (windowLives && !DestroyWindow(RenderWindow)) ShutdownError("Could Not Release hWnd.");
         RenderWindow = nullptr;
     }
     if (!UnregisterClassA(WindowClassName, AppInstance)) ShutdownError("Could Not Unregister Class.");
