@@ -175,6 +175,34 @@ wait_until() {
   done
 }
 
+# Starts the stand-in for Windows' Screen Saver Settings (preview_host.exe, $1), which starts the saver in the
+# preview; further arguments are "NAME=value" settings of its environment, which the saver inherits. Commands
+# go to it with preview_command, and PREVIEW_OUT collects what it prints. Prints the child's place on the
+# screen, "x y", once the saver has started.
+start_preview_host() {
+  local host=$1 fifo
+  shift
+  PREVIEW_OUT=$(mktemp)
+  fifo=$(mktemp -u)
+  mkfifo "$fifo"
+  exec {PREVIEW_IN}<>"$fifo"
+  rm -f "$fifo"
+  env "$@" timeout --kill-after=5 "${SAVER_TIMEOUT:-60}" wine "$host" "$(winepath -w "$SCR")" \
+    <&"$PREVIEW_IN" >"$PREVIEW_OUT" 2>/dev/null &
+  PREVIEW_HOST_PID=$!
+  wait_until 20 grep -q '^child ' "$PREVIEW_OUT" || fail "the stand-in settings window did not start the saver"
+  awk '/^child / { print $3, $4 }' "$PREVIEW_OUT" | tr -d '\r'
+}
+preview_command() { echo "$1" >&"$PREVIEW_IN"; }
+stop_preview_host() {
+  [ -z "${PREVIEW_HOST_PID:-}" ] || { kill "$PREVIEW_HOST_PID" 2>/dev/null; wait "$PREVIEW_HOST_PID" 2>/dev/null; } || true
+  PREVIEW_HOST_PID=""
+}
+
+# The X window that shows the preview at size $1 ("WxH"): Wine draws a child window's OpenGL into an unnamed
+# X window of its own, kept off the screen (a screenshot of the root shows the child black).
+preview_window() { xwininfo -root -tree | awk -v size="$1" '/has no name/ && index($0, " " size "+") { print $1; exit }'; }
+
 # The settings key, written with Wine's reg tool before a run and read back with it after.
 KEY='HKCU\Control Panel\Screen Saver.Plumora'
 

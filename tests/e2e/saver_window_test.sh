@@ -6,7 +6,7 @@ source "$(dirname "$0")/lib.sh"
 FULL=$(screen_geometry)
 
 case_ends_at_once() {
-  for args in "/p 1234" "/l" "/l 1234" "/a" "/a 1234"; do
+  for args in "/l" "/l 1234" "/a" "/a 1234"; do
     start_saver $args
     local window_seen=""
     while saver_running; do
