@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes a picture of each page of the Configuration dialog, as the configure mode shows it, in a throwaway
-# Wine prefix and virtual display: docs/config-<page>.png. Needs the Windows build (tools/build.sh windows).
+# Wine prefix and virtual display: docs/config-<page>.png; and one of the preview in a stand-in for Windows'
+# Screen Saver Settings: docs/preview.png. Needs the Windows build (tools/build.sh windows).
 # The settings shown: the factory look saved once, then kept as saved list 7 "spiral arrows" with both
 # mirror axes, the only list the auto-switch draws.
 set -euo pipefail
@@ -11,7 +12,7 @@ SCR="$PWD/build/windows/Plumora.scr"
 source tools/wine-session.sh
 source tests/e2e/lib.sh
 wine_session_start
-trap 'stop_saver; wine_session_stop' EXIT
+trap 'stop_saver; stop_preview_host; wine_session_stop' EXIT
 KEY='HKCU\Control Panel\Screen Saver.Plumora'
 
 dialog() {
@@ -58,3 +59,20 @@ done
 xdotool key --window "$id" Escape 2>/dev/null
 wait_exit 15 >/dev/null
 echo "Pages of the Configuration dialog: docs/config-*.png"
+
+# The preview, in the stand-in's little monitor. Wine keeps the picture in an X window of its own, off the
+# screen: it is laid into the child's place in the picture of the dialog, where Windows shows it.
+shots=$(mktemp -d)
+start_preview_host "$PWD/build/windows/tests/preview_host.exe" >"$shots/place"
+read -r x y <"$shots/place"
+wait_until 20 eval '[ -n "$(preview_window 152x112)" ]' || fail "no preview"
+sleep 4
+host=$(xdotool search --name '^Screen Saver Settings$')
+import -window "$host" "$shots/host.png"
+import -window "$(preview_window 152x112)" "$shots/preview.png"
+read -r left top < <(xwininfo -id "$host" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+                                               END { print x, y }')
+convert "$shots/host.png" "$shots/preview.png" -geometry "+$((x - left))+$((y - top))" -composite docs/preview.png
+rm -rf "$shots"
+preview_command destroy
+echo "The preview in the screen-saver settings: docs/preview.png"
