@@ -24,13 +24,15 @@ UNINSTALL='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 LOGS=$(mktemp -d)
 LOG_COUNT=0
 msiexec_quiet() {
-  local attempt
+  local attempt status
   for attempt in 1 2 3; do
     LOG_COUNT=$((LOG_COUNT + 1))
-    timeout 120 wine msiexec "$@" /qn /l*v "$(winepath -w "$LOGS/$LOG_COUNT.log")" </dev/null >/dev/null 2>&1 &&
-      return 0
+    status=0
+    timeout 120 wine msiexec "$@" /qn /l*v "$(winepath -w "$LOGS/$LOG_COUNT.log")" </dev/null >/dev/null 2>&1 ||
+      status=$?
+    [ "$status" != 0 ] || return 0
     [ ! -s "$LOGS/$LOG_COUNT.log" ] || return 1
-    echo "msiexec $1 failed before it opened the package (attempt $attempt)" >&2
+    echo "msiexec $1 ended with $status before it opened the package (attempt $attempt)" >&2
   done
   return 1
 }
