@@ -256,7 +256,6 @@ bool RegistryLoad(int32_t listIndex) {
 }
 
 bool RegistrySave(SaveTarget target) {
-    if (RegistryReadOnly) return false;
     const SettingsWork work;
     const bool complete = WriteSettings(target);
     SettingsStored = true;
@@ -264,7 +263,6 @@ bool RegistrySave(SaveTarget target) {
 }
 
 bool RegistryDelete() {
-    if (RegistryReadOnly) return false;
     const SettingsWork work;
     OpenKey mainKey;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, MainKeyPath, 0, KEY_ALL_ACCESS, mainKey.Receive()) != ERROR_SUCCESS)

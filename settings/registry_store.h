@@ -25,8 +25,8 @@ private:
     static inline int depth_ = 0;
 };
 
-// While set (the preview in Windows' Screen Saver Settings), the store changes nothing: loads open keys for
-// reading only and leave a key of an older format where it is; saves and deletes write nothing and fail.
+// While set (the preview in Windows' Screen Saver Settings, which never saves), loading changes nothing: keys
+// are opened for reading only and a key of an older format stays where it is.
 extern bool RegistryReadOnly;
 
 // Where a load reads from: the main key (MainSettingsKey, or any index below 6), or saved list 6-9's subkey.
@@ -40,8 +40,7 @@ bool RegistryLoad(int32_t listIndex);
 // the subkey of SelectedList (6-9).
 enum class SaveTarget { MainKey, SelectedListKey };
 
-// Writes the target, nothing while RegistryReadOnly. SettingsStored is set after any write, whatever happened
-// to it. True when every value was written.
+// Writes the target. SettingsStored is set afterwards whatever happened. True when every value was written.
 bool RegistrySave(SaveTarget target);
 
 // Deletes the subkey of saved list SelectedList (6-9); its name stays in the main key. True when it was
